@@ -1,0 +1,24 @@
+#include "core/control_error.h"
+
+namespace kovra {
+
+ControlError::ControlError(ErrorCode code) : ControlError(code, DescribeError(code)) {}
+
+ControlError::ControlError(ErrorCode code, const std::string& message)
+    : std::runtime_error(message), code_(code) {}
+
+const char* DescribeError(ErrorCode code) noexcept {
+  switch (code) {
+    case ErrorCode::InvalidArgument:
+      return "Invalid procedure call or argument";
+    case ErrorCode::Overflow:
+      return "Overflow";
+    case ErrorCode::TypeMismatch:
+      return "Type mismatch";
+    case ErrorCode::LinkNotActive:
+      return "No foreign application responded to a DDE initiate";
+  }
+  return "Unexpected error";
+}
+
+}  // namespace kovra

@@ -1,0 +1,58 @@
+// KovraDouble: a single-line edit box for one floating-point number. The object owns its inner
+// parts (Text1, the control surface, the three timers), its property members and the entry
+// engine, and carries the names the container calls: Initialize, InitProperties, Show, Value.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/control_state.h"
+#include "entry/entry_engine.h"
+#include "platform/platform.h"
+
+namespace kovra {
+
+class KovraDouble final : private TextBoxEvents {
+ public:
+  // Creates the inner parts; Text1 shows "0.00" and every member is zero or empty.
+  explicit KovraDouble(Platform& platform);
+  ~KovraDouble() override;
+  KovraDouble(const KovraDouble&) = delete;
+  KovraDouble& operator=(const KovraDouble&) = delete;
+
+  // Lifecycle entries, in the order the container calls them.
+  void Initialize();      // theme-library test, then the locale probe
+  void InitProperties();  // a newly placed control takes its defaults
+  void Show();            // the surface presents its image
+
+  // The Value property (default member): see EntryEngine.
+  std::wstring Value() const { return entry_.Value(); }
+  void SetValue(std::wstring_view newValue) { entry_.SetValue(newValue); }
+
+  ControlState& State() { return state_; }
+  const ControlState& State() const { return state_; }
+  TextBox& Text1() { return *text1_; }
+  ControlSurface& UserControl() { return *surface_; }
+  Timer& Timer1() { return *timer1_; }
+  Timer& Timer2() { return *timer2_; }
+  Timer& Timer3() { return *timer3_; }
+  EntryEngine& Entry() { return entry_; }
+
+ private:
+  // Text1's notifications.
+  void Text1_Change() override;
+
+  void ProbeLocale();
+
+  Platform& platform_;
+  ControlState state_;
+  std::unique_ptr<ControlSurface> surface_;
+  std::unique_ptr<TextBox> text1_;
+  std::unique_ptr<Timer> timer1_;  // hover tracking
+  std::unique_ptr<Timer> timer2_;  // spin buttons' hot state
+  std::unique_ptr<Timer> timer3_;  // spin auto-repeat
+  EntryEngine entry_;
+};
+
+}  // namespace kovra

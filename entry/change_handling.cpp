@@ -1,0 +1,111 @@
+// The change handling of Text1: every change made with the change guard clear is brought back
+// to a complete number in the EditMask, MaxValue is kept by falling back to the last accepted
+// text, surplus decimals are cut, the caret keeps its index, and Change is raised.
+#include <algorithm>
+
+#include "core/events.h"
+#include "entry/entry_engine.h"
+
+namespace kovra {
+
+namespace {
+
+std::wstring_view Trimmed(std::wstring_view s) {
+  const auto first = s.find_first_not_of(L' ');
+  if (first == std::wstring_view::npos) return {};
+  const auto last = s.find_last_not_of(L' ');
+  return s.substr(first, last - first + 1);
+}
+
+bool StartsWith(std::wstring_view s, std::wstring_view prefix) { return s.starts_with(prefix); }
+
+}  // namespace
+
+void EntryEngine::FallBackToAcceptedText() {
+  SystemServices& system = platform_.GetSystem();
+  system.LockWindowUpdate(window_);
+  WriteText(acceptedText_);
+  text1_.SetSelStart(static_cast<int>(acceptedText_.size()));
+  system.LockWindowUpdate(0);
+}
+
+void EntryEngine::OnTextChange() {
+  if (state_.changeGuard != 0) return;
+  const wchar_t d = state_.separators.decimal;
+  const std::wstring minusSeparator{L'-', d};
+  const int places = state_.properties.decimalPlaces;
+  bool fallBack = false;
+  {
+    ChangeGuardScope guard(state_);
+    std::wstring s = text1_.Text();
+    double number = 0;
+
+    // A leading zero, "-0" or "-" with the separator: tidy the front and keep the caret.
+    if (!Trimmed(s).empty() &&
+        (StartsWith(s, L"0") || StartsWith(s, L"-0") || StartsWith(s, minusSeparator))) {
+      const int caret = text1_.SelStart();
+      if (StartsWith(s, minusSeparator) && TryNumber(s, number)) {
+        s = GeneralText(number);  // -.5 becomes -0.5
+        WriteText(s);
+      } else if (StartsWith(s, L"-") && TryNumber(s, number) && number == 0) {
+        s = places > 0 ? L"-0" + std::wstring(1, d) + std::wstring(places, L'0') : L"-0";
+      } else {
+        WriteText(s);
+      }
+      text1_.SetSelStart(caret);
+      if (StartsWith(text1_.Text(), L"-")) {
+        const int now = text1_.SelStart();
+        if (TryNumber(s, number) && number == 0) {
+          text1_.SetSelStart(now + 1);
+        } else if (now >= 1) {
+          text1_.SetSelStart(now - 1);
+        }
+      }
+    }
+
+    // Texts that are not yet a number become one.
+    if (Trimmed(s) == std::wstring_view(&d, 1)) s = places >= 1 ? std::wstring{L'0', d} : L"0";
+    if (Trimmed(s).empty()) s = L"0";
+    if (!s.empty() && s.front() == d) s = L"0" + s;
+    if (Trimmed(s) == L"-") {
+      s = FormatNumber(0, EditMask(), state_.separators);
+      WriteText(s);
+    }
+
+    // Above MaxValue, or not a number at all (a pasted text with letters): the change does
+    // not stick.
+    if (!TryNumber(s, number) || number > state_.properties.maxValue) {
+      fallBack = true;
+    } else {
+      // Surplus decimals are cut, not rounded, so a digit typed into them replaces the next.
+      if (const auto p = s.find(d); p != std::wstring::npos) {
+        const auto kept = static_cast<std::size_t>(std::max(places, 0));
+        s = s.substr(0, p + 1 + std::min(s.size() - p - 1, kept));
+      }
+      const bool signJustTyped = text1_.SelStart() == 1 && StartsWith(text1_.Text(), L"-");
+      if (!signJustTyped) {
+        TryNumber(s, number);
+        if (StartsWith(s, L"-") && number == 0) {
+          text1_.SetSelStart(2);
+        } else {
+          const int caret = text1_.SelStart();
+          WriteText(FormatNumber(number, EditMask(), state_.separators));
+          text1_.SetSelStart(caret);
+        }
+      }
+      if (text1_.SelStart() == 0 && StartsWith(text1_.Text(), L"0")) text1_.SetSelStart(1);
+    }
+  }
+  if (fallBack) {
+    ChangeGuardScope guard(state_);
+    FallBackToAcceptedText();
+  } else if (!Trimmed(savedClipboardText_).empty()) {
+    platform_.GetClipboard().SetText(savedClipboardText_);
+    savedClipboardText_.clear();
+  }
+  backspacePending_ = false;
+  acceptedText_ = text1_.Text();
+  platform_.GetContainer().RaiseEvent(event::Change, {});
+}
+
+}  // namespace kovra

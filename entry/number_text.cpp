@@ -1,0 +1,264 @@
+#include "entry/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+#include "core/control_error.h"
+
+namespace kovra {
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+// A finite Double as at most 15 significant decimal digits: 0.d1d2… × 10^(exponent + 1).
+struct DecimalDigits {
+  char digits[kSignificantDigits + 1] = {};  // without trailing zeros; count 0 means zero
+  int count = 0;
+  int exponent = 0;  // of the first digit: 1234.5 has exponent 3
+  bool negative = false;
+};
+
+DecimalDigits Decompose(double value) {
+  DecimalDigits d;
+  d.negative = std::signbit(value);
+  if (value == 0) return d;
+  char buffer[32];
+  // d.dddddddddddddde±XX, correctly rounded from the binary value.
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                    std::chars_format::scientific, kSignificantDigits - 1);
+  const char* p = buffer;
+  d.digits[d.count++] = *p++;
+  if (*p == '.') ++p;
+  while (*p != 'e') d.digits[d.count++] = *p++;
+  std::from_chars(p + 1 + (p[1] == '+'), result.ptr, d.exponent);
+  while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
+  return d;
+}
+
+// Rounds half away from zero so that no digit is left below 10^-decimals.
+void RoundToDecimals(DecimalDigits& d, int decimals) {
+  const long kept = static_cast<long>(d.exponent) + 1 + decimals;  // digits that stay
+  if (kept >= d.count) return;
+  if (kept < 0) {
+    d.count = 0;
+    return;
+  }
+  const bool up = d.digits[kept] >= '5';
+  d.count = static_cast<int>(kept);
+  if (!up) {
+    while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
+    return;
+  }
+  int i = d.count - 1;
+  while (i >= 0 && d.digits[i] == '9') --i;
+  if (i < 0) {  // 9.99 → 10, or nothing kept: 0.005 → 0.01
+    d.digits[0] = '1';
+    d.count = 1;
+    ++d.exponent;
+    return;
+  }
+  ++d.digits[i];
+  d.count = i + 1;
+}
+
+// The digit at decimal position `power` (0 = units, -1 = tenths, 2 = hundreds).
+char DigitAt(const DecimalDigits& d, long power) {
+  const long index = static_cast<long>(d.exponent) - power;
+  return index >= 0 && index < d.count ? d.digits[index] : '0';
+}
+
+// Appends every digit of `d` without exponent and without trailing zeros ("1234.5", "0.001").
+template <class Text>
+void AppendPlain(const DecimalDigits& d, typename Text::value_type point, Text& text) {
+  using Char = typename Text::value_type;
+  for (long power = std::max(d.exponent, 0); power >= 0; --power) {
+    text += static_cast<Char>(DigitAt(d, power));
+  }
+  const long lowest = static_cast<long>(d.exponent) - d.count + 1;  // power of the last digit
+  if (lowest >= 0) return;
+  text += point;
+  for (long power = -1; power >= lowest; --power) text += static_cast<Char>(DigitAt(d, power));
+}
+
+std::wstring_view Trim(std::wstring_view s) {
+  const auto first = s.find_first_not_of(L' ');
+  if (first == std::wstring_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(L' ') - first + 1);
+}
+
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+enum class ParseResult { Number, NotANumber, Overflow };
+
+ParseResult Parse(std::wstring_view text, const Separators& separators, double& value) {
+  const std::wstring_view s = Trim(text);
+  std::string ascii;  // the same number in the form from_chars reads
+  ascii.reserve(s.size() + 1);
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == L'-' || s[i] == L'+')) {
+    if (s[i] == L'-') ascii += '-';
+    ++i;
+  }
+  long digits = 0;
+  long integerDigits = 0;    // significant digits before the point
+  long zerosAfterPoint = 0;  // zeros between the point and the first significant digit
+  bool significant = false;  // a digit other than 0 has been seen
+  bool inFraction = false;
+  for (; i < s.size(); ++i) {
+    const wchar_t c = s[i];
+    if (IsDigit(c)) {
+      ascii += static_cast<char>(c);
+      ++digits;
+      if (c != L'0') significant = true;
+      if (!inFraction && significant) ++integerDigits;
+      if (inFraction && !significant) ++zerosAfterPoint;
+    } else if (c == separators.decimal && !inFraction) {
+      inFraction = true;
+      ascii += '.';
+    } else if (c == separators.group && !inFraction && i > 0 && IsDigit(s[i - 1]) &&
+               i + 1 < s.size() && IsDigit(s[i + 1])) {
+      continue;  // a group separator between digits
+    } else {
+      break;
+    }
+  }
+  if (digits == 0) return ParseResult::NotANumber;
+  long exponent = 0;
+  if (i < s.size() && (s[i] == L'E' || s[i] == L'e')) {
+    ascii += 'e';
+    ++i;
+    const bool negativeExponent = i < s.size() && s[i] == L'-';
+    if (i < s.size() && (s[i] == L'-' || s[i] == L'+')) ascii += static_cast<char>(s[i++]);
+    const std::size_t firstDigit = i;
+    for (; i < s.size() && IsDigit(s[i]); ++i) {
+      ascii += static_cast<char>(s[i]);
+      exponent = std::min(exponent * 10 + (s[i] - L'0'), 1L << 30);
+    }
+    if (i == firstDigit) return ParseResult::NotANumber;
+    if (negativeExponent) exponent = -exponent;
+  }
+  if (i != s.size()) return ParseResult::NotANumber;
+  const char* begin = ascii.data();
+  const auto result = std::from_chars(begin, begin + ascii.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Too large a magnitude overflows; too small a one is zero.
+    const long magnitude =
+        integerDigits > 0 ? integerDigits + exponent : exponent - zerosAfterPoint;
+    if (magnitude > 0) return ParseResult::Overflow;
+    value = ascii.front() == '-' ? -0.0 : 0.0;
+    return ParseResult::Number;
+  }
+  if (result.ec != std::errc() || result.ptr != begin + ascii.size())
+    return ParseResult::NotANumber;
+  return ParseResult::Number;
+}
+
+std::wstring NonFiniteText(double value) {
+  if (std::isnan(value)) return L"NaN";
+  return value < 0 ? L"-Infinity" : L"Infinity";
+}
+
+}  // namespace
+
+std::wstring NumberMask::Text() const {
+  std::wstring text = grouped ? L"#,##0" : L"0";
+  if (point) text += L'.';
+  text.append(static_cast<std::size_t>(std::max(decimals, 0)), L'0');
+  return text;
+}
+
+NumberMask EditMask(int decimalPlaces) {
+  if (decimalPlaces < 1) return {};
+  return {.grouped = false, .point = true, .decimals = decimalPlaces};
+}
+
+NumberMask DisplayMask(int decimalPlaces, bool useSeparator) {
+  NumberMask mask = EditMask(decimalPlaces);
+  mask.grouped = useSeparator;
+  return mask;
+}
+
+std::wstring FormatNumber(double value, const NumberMask& mask, const Separators& separators) {
+  if (!std::isfinite(value)) return NonFiniteText(value);
+  const int decimals = std::max(mask.decimals, 0);
+  DecimalDigits d = Decompose(value);
+  RoundToDecimals(d, decimals);
+
+  std::wstring text;
+  const long integerDigits = d.count > 0 ? std::max(d.exponent + 1, 1) : 1;
+  text.reserve(static_cast<std::size_t>(integerDigits + integerDigits / 3 + decimals + 2));
+  if (d.negative) text += L'-';
+  for (long power = integerDigits - 1; power >= 0; --power) {
+    text += static_cast<wchar_t>(DigitAt(d, power));
+    if (mask.grouped && power > 0 && power % 3 == 0) text += separators.group;
+  }
+  if (mask.point) text += separators.decimal;
+  for (long power = -1; power >= -decimals; --power) {
+    text += static_cast<wchar_t>(DigitAt(d, power));
+  }
+  return text;
+}
+
+std::wstring FormatText(std::wstring_view text, const NumberMask& mask,
+                        const Separators& separators) {
+  double value = 0;
+  if (!TryParseNumber(text, separators, value)) return std::wstring(text);
+  return FormatNumber(value, mask, separators);
+}
+
+double ParseNumber(std::wstring_view text, const Separators& separators) {
+  double value = 0;
+  switch (Parse(text, separators, value)) {
+    case ParseResult::Number:
+      return value;
+    case ParseResult::Overflow:
+      throw ControlError(ErrorCode::Overflow);
+    case ParseResult::NotANumber:
+      break;
+  }
+  throw ControlError(ErrorCode::TypeMismatch);
+}
+
+bool TryParseNumber(std::wstring_view text, const Separators& separators, double& value) {
+  double parsed = 0;
+  if (Parse(text, separators, parsed) != ParseResult::Number) return false;
+  value = parsed;
+  return true;
+}
+
+std::wstring GeneralNumberText(double value, wchar_t decimalSeparator) {
+  if (!std::isfinite(value)) return NonFiniteText(value);
+  if (value == 0) return L"0";
+  const DecimalDigits d = Decompose(value);
+  std::wstring text;
+  if (d.negative) text += L'-';
+  if (d.exponent >= kSignificantDigits || d.exponent < -4) {
+    text += static_cast<wchar_t>(d.digits[0]);
+    if (d.count > 1) {
+      text += decimalSeparator;
+      for (int i = 1; i < d.count; ++i) text += static_cast<wchar_t>(d.digits[i]);
+    }
+    text += d.exponent < 0 ? L"E-" : L"E+";
+    const int magnitude = std::abs(d.exponent);
+    if (magnitude < 10) text += L'0';
+    text += std::to_wstring(magnitude);
+    return text;
+  }
+  AppendPlain(d, decimalSeparator, text);
+  return text;
+}
+
+std::string PlainDecimalText(double value) {
+  const std::wstring wide = GeneralNumberText(value, L'.');
+  if (wide.find(L'E') == std::wstring::npos) return {wide.begin(), wide.end()};
+  // Spell the exponent out: the platform formatter takes digits and a point only.
+  const DecimalDigits d = Decompose(value);
+  std::string text = d.negative ? "-" : "";
+  AppendPlain(d, '.', text);
+  return text;
+}
+
+}  // namespace kovra

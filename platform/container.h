@@ -1,0 +1,33 @@
+// What the control needs of its container: ambient properties, change notification, the
+// extender and event raising with arguments passed by reference.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "platform/types.h"
+
+namespace kovra {
+
+// One by-reference event argument: the handler reads and may change the variable it points to.
+using EventArgument = std::variant<std::int16_t*, std::int32_t*, float*>;
+
+class Container {
+ public:
+  virtual ~Container() = default;
+  // The container's current font (ambient Font); a new object each call, as a container hands.
+  virtual FontRef AmbientFont() = 0;
+  // True while the form runs, False while it is designed (ambient UserMode).
+  virtual bool AmbientUserMode() = 0;
+  // Tells the container that the named property changed.
+  virtual void PropertyChanged(std::wstring_view name) = 0;
+  // Raises the event `dispatchId` with its arguments in order; returns when the handlers have.
+  virtual void RaiseEvent(int dispatchId, std::span<EventArgument> arguments) = 0;
+  // The extender property "ToolTipText" (empty when the container has none).
+  virtual std::wstring ExtenderToolTipText() = 0;
+};
+
+}  // namespace kovra

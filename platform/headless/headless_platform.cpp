@@ -1,0 +1,15 @@
+#include "platform/headless/headless_platform.h"
+
+namespace kovra::headless {
+
+HeadlessPlatform::HeadlessPlatform(LocaleFormat format) : locale(std::move(format)) {}
+
+std::unique_ptr<ControlSurface> HeadlessPlatform::CreateControlSurface() {
+  return std::make_unique<HeadlessSurface>(NextWindow());
+}
+
+std::unique_ptr<TextBox> HeadlessPlatform::CreateTextBox(ControlSurface& /*owner*/) {
+  return std::make_unique<HeadlessTextBox>(clipboard, NextWindow());
+}
+
+}  // namespace kovra::headless

@@ -1,0 +1,42 @@
+// The deterministic platform: every service in memory, time on a virtual clock, the locale
+// configurable. It keeps the last surface and text box it made so that tests can reach them.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/headless/headless_locale.h"
+#include "platform/headless/headless_text_box.h"
+#include "platform/headless/recording_services.h"
+#include "platform/headless/virtual_clock.h"
+#include "platform/platform.h"
+
+namespace kovra::headless {
+
+class HeadlessPlatform final : public Platform {
+ public:
+  explicit HeadlessPlatform(LocaleFormat locale = HeadlessLocale::Preset(L"en-US").value());
+
+  std::unique_ptr<ControlSurface> CreateControlSurface() override;
+  std::unique_ptr<TextBox> CreateTextBox(ControlSurface& owner) override;
+  std::unique_ptr<Timer> CreateTimer() override { return clock.CreateTimer(); }
+
+  Clipboard& GetClipboard() override { return clipboard; }
+  MessageDialog& GetMessageDialog() override { return messages; }
+  Locale& GetLocale() override { return locale; }
+  Container& GetContainer() override { return container; }
+  SystemServices& GetSystem() override { return system; }
+
+  VirtualClock clock;
+  MemoryClipboard clipboard;
+  RecordingMessageDialog messages;
+  HeadlessLocale locale;
+  RecordingContainer container;
+  HeadlessSystem system;
+
+ private:
+  std::uintptr_t NextWindow() { return nextWindow_ += 4; }
+  std::uintptr_t nextWindow_ = 0x10000;
+};
+
+}  // namespace kovra::headless

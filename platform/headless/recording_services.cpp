@@ -1,0 +1,14 @@
+#include "platform/headless/recording_services.h"
+
+namespace kovra::headless {
+
+void RecordingContainer::RaiseEvent(int dispatchId, std::span<EventArgument> arguments) {
+  if (onEvent) onEvent(dispatchId, arguments);
+  RaisedEvent raised{dispatchId, {}};
+  for (const EventArgument& argument : arguments) {
+    std::visit([&](auto* variable) { raised.arguments.emplace_back(*variable); }, argument);
+  }
+  events.push_back(std::move(raised));
+}
+
+}  // namespace kovra::headless

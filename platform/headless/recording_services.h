@@ -1,0 +1,91 @@
+// Headless services that remember what the control asked of them, so that tests and the
+// driver can read it back: clipboard, message boxes, container, system services, surface.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "platform/clipboard.h"
+#include "platform/container.h"
+#include "platform/control_surface.h"
+#include "platform/message_dialog.h"
+#include "platform/system_services.h"
+
+namespace kovra::headless {
+
+class MemoryClipboard final : public Clipboard {
+ public:
+  std::wstring GetText() override { return text_; }
+  void SetText(const std::wstring& text) override { text_ = text; }
+
+ private:
+  std::wstring text_;
+};
+
+struct ShownMessage {
+  std::wstring text;
+  std::wstring title;
+  MessageIcon icon;
+};
+
+// Records each message box and answers it with OK at once.
+class RecordingMessageDialog final : public MessageDialog {
+ public:
+  void Show(const std::wstring& text, const std::wstring& title, MessageIcon icon) override {
+    shown.push_back({text, title, icon});
+  }
+  std::vector<ShownMessage> shown;
+};
+
+// An event as the container saw it: the argument values after its handler ran.
+struct RaisedEvent {
+  int dispatchId;
+  std::vector<std::variant<std::int16_t, std::int32_t, float>> arguments;
+};
+
+class RecordingContainer final : public Container {
+ public:
+  FontRef AmbientFont() override { return std::make_shared<Font>(ambientFont); }
+  bool AmbientUserMode() override { return userMode; }
+  void PropertyChanged(std::wstring_view name) override { changedProperties.emplace_back(name); }
+  void RaiseEvent(int dispatchId, std::span<EventArgument> arguments) override;
+  std::wstring ExtenderToolTipText() override { return toolTipText; }
+
+  // Runs for each raised event before it is recorded; it may change the by-reference arguments.
+  std::function<void(int dispatchId, std::span<EventArgument> arguments)> onEvent;
+
+  Font ambientFont;
+  bool userMode = true;
+  std::wstring toolTipText;
+  std::vector<std::wstring> changedProperties;
+  std::vector<RaisedEvent> events;
+};
+
+class HeadlessSystem final : public SystemServices {
+ public:
+  bool ThemeLibraryAvailable() override { return themeLibraryAvailable; }
+  void LockWindowUpdate(std::uintptr_t window) override { windowLocks.push_back(window); }
+
+  bool themeLibraryAvailable = true;
+  std::vector<std::uintptr_t> windowLocks;  // each call's window; 0 releases
+};
+
+class HeadlessSurface final : public ControlSurface {
+ public:
+  explicit HeadlessSurface(std::uintptr_t window) : window_(window) {}
+  std::uintptr_t WindowHandle() const override { return window_; }
+  FontRef GetFont() const override { return font_; }
+  void SetFont(FontRef font) override { font_ = std::move(font); }
+  void Refresh() override { ++refreshCount; }
+
+  int refreshCount = 0;
+
+ private:
+  std::uintptr_t window_;
+  FontRef font_ = std::make_shared<Font>();
+};
+
+}  // namespace kovra::headless

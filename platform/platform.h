@@ -1,0 +1,34 @@
+// The platform a control runs on: a maker of its inner parts and the services they share.
+// One Platform serves any number of controls; it outlives them.
+#pragma once
+
+#include <memory>
+
+#include "platform/clipboard.h"
+#include "platform/container.h"
+#include "platform/control_surface.h"
+#include "platform/locale.h"
+#include "platform/message_dialog.h"
+#include "platform/system_services.h"
+#include "platform/text_box.h"
+#include "platform/timer.h"
+
+namespace kovra {
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // The control's own surface, and the text box that lives on it.
+  virtual std::unique_ptr<ControlSurface> CreateControlSurface() = 0;
+  virtual std::unique_ptr<TextBox> CreateTextBox(ControlSurface& owner) = 0;
+  virtual std::unique_ptr<Timer> CreateTimer() = 0;
+
+  virtual Clipboard& GetClipboard() = 0;
+  virtual MessageDialog& GetMessageDialog() = 0;
+  virtual Locale& GetLocale() = 0;
+  virtual Container& GetContainer() = 0;
+  virtual SystemServices& GetSystem() = 0;
+};
+
+}  // namespace kovra
