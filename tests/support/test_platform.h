@@ -1,0 +1,34 @@
+// The platform the shared behaviour tests run on: headless natively (once per locale preset),
+// the real win32 platform under Wine (with the locale of the Wine prefix). The same test data
+// runs on both; a difference between them is a bug in one.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "entry/number_text.h"
+#include "platform/headless/recording_services.h"
+#include "platform/platform.h"
+
+namespace kovra::test {
+
+class TestPlatform {
+ public:
+  virtual ~TestPlatform() = default;
+  virtual Platform& Get() = 0;
+  // What the control told its container and the user.
+  virtual headless::RecordingContainer& Container() = 0;
+  virtual std::vector<headless::ShownMessage> Messages() = 0;
+  virtual Clipboard& GetClipboard() = 0;
+};
+
+// The locales the shared cases run under: the headless presets natively, "system" on Windows.
+std::vector<std::wstring> TestLocales();
+// A fresh platform for `locale` (one of TestLocales()).
+std::unique_ptr<TestPlatform> MakeTestPlatform(const std::wstring& locale);
+
+// Writes an en-US text ("1,234.50") with the separators of the locale in force.
+std::wstring Localized(std::wstring_view enUs, const Separators& separators);
+
+}  // namespace kovra::test
