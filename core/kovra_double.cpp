@@ -56,6 +56,4 @@ void KovraDouble::InitProperties() {
 
 void KovraDouble::Show() { surface_->Refresh(); }
 
-void KovraDouble::Text1_Change() { entry_.OnTextChange(); }
-
 }  // namespace kovra

@@ -26,6 +26,14 @@ class KovraDouble final : private TextBoxEvents {
   void InitProperties();  // a newly placed control takes its defaults
   void Show();            // the surface presents its image
 
+  // Focus notifications of the container, and Text1's Validate, which the container raises
+  // before the focus leaves for a control that asks for validation (`cancel` keeps it).
+  void EnterFocus() { entry_.EnterFocus(); }
+  void GotFocus() { entry_.GotFocus(); }
+  void ExitFocus() { entry_.ExitFocus(); }
+  void LostFocus() { entry_.LostFocus(); }
+  void Text1_Validate(bool& cancel) { entry_.Validate(cancel); }
+
   // The Value property (default member): see EntryEngine.
   std::wstring Value() const { return entry_.Value(); }
   void SetValue(std::wstring_view newValue) { entry_.SetValue(newValue); }
@@ -40,8 +48,15 @@ class KovraDouble final : private TextBoxEvents {
   EntryEngine& Entry() { return entry_; }
 
  private:
-  // Text1's notifications.
-  void Text1_Change() override;
+  // Text1's notifications go to the entry engine.
+  void Text1_Change() override { entry_.OnTextChange(); }
+  void Text1_KeyPress(std::int16_t& keyAscii) override { entry_.OnKeyPress(keyAscii); }
+  void Text1_KeyDown(std::int16_t& keyCode, std::int16_t& shift) override {
+    entry_.OnKeyDown(keyCode, shift);
+  }
+  void Text1_KeyUp(std::int16_t& keyCode, std::int16_t& shift) override {
+    entry_.OnKeyUp(keyCode, shift);
+  }
 
   void ProbeLocale();
 

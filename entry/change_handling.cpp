@@ -5,17 +5,13 @@
 
 #include "core/events.h"
 #include "entry/entry_engine.h"
+#include "entry/text_helpers.h"
 
 namespace kovra {
 
-namespace {
+using text::Trimmed;
 
-std::wstring_view Trimmed(std::wstring_view s) {
-  const auto first = s.find_first_not_of(L' ');
-  if (first == std::wstring_view::npos) return {};
-  const auto last = s.find_last_not_of(L' ');
-  return s.substr(first, last - first + 1);
-}
+namespace {
 
 bool StartsWith(std::wstring_view s, std::wstring_view prefix) { return s.starts_with(prefix); }
 
@@ -68,8 +64,8 @@ void EntryEngine::OnTextChange() {
     if (Trimmed(s).empty()) s = L"0";
     if (!s.empty() && s.front() == d) s = L"0" + s;
     if (Trimmed(s) == L"-") {
-      s = FormatNumber(0, EditMask(), state_.separators);
-      WriteText(s);
+      WriteZero();
+      s = text1_.Text();
     }
 
     // Above MaxValue, or not a number at all (a pasted text with letters): the change does

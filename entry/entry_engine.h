@@ -1,9 +1,11 @@
-// The editing engine of Text1: the value path (Value read and write, rounding, masks) and the
-// change handling that brings every change of the text back into the EditMask. It owns the
-// engine's own members (AcceptedText and those of the keystroke filter) and works on the
-// control's shared state and its text box.
+// The editing engine of Text1: the value path (Value read and write, rounding, masks), the
+// keystroke filter, the editing keys, the change handling that brings every change of the text
+// back into the EditMask, and the focus entry and exit. It owns the engine's own members
+// (AcceptedText, UndoToggle and those of the keystroke filter) and works on the control's
+// shared state and its text box. Each part lives in a file of its own.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -40,10 +42,34 @@ class EntryEngine {
   // `value` as the general numeric text with the locale's decimal separator.
   std::wstring GeneralText(double value) const;
 
+  // Text1's key-press: the keystroke filter keeps the text a well-formed number within the
+  // integer length of the limits. Raises KeyPress; what is left in `keyAscii` (0: nothing) is
+  // what Text1 inserts.
+  void OnKeyPress(std::int16_t& keyAscii);
+  // Text1's key-down: Delete never removes the separator alone nor leaves a lone minus, and
+  // Ctrl+Z toggles between two remembered texts. Raises KeyDown; Text1 acts on what is left.
+  void OnKeyDown(std::int16_t& keyCode, std::int16_t& shift);
+  // Text1's key-up: raises KeyUp.
+  void OnKeyUp(std::int16_t& keyCode, std::int16_t& shift);
+
   // Text1's change notification: reformats, enforces MaxValue, raises Change.
   void OnTextChange();
 
+  // Focus entry: the EditMask, the caret placed by SelLength and SelStart.
+  void EnterFocus();
+  // The control's own surface took the focus: it goes on to Text1.
+  void GotFocus();
+  // Focus exit: incomplete numbers repaired, the texts remembered, the DisplayMask shown.
+  void ExitFocus();
+  // The control's own surface lost the focus: the lower-limit repair.
+  void LostFocus();
+  // Text1 is about to lose the focus: the range check; `cancel` keeps the focus in Text1.
+  void Validate(bool& cancel);
+
   const std::wstring& AcceptedText() const { return acceptedText_; }
+  bool BackspacePending() const { return backspacePending_; }
+  const std::wstring& SavedClipboardText() const { return savedClipboardText_; }
+  std::uint8_t UndoToggle() const { return undoToggle_; }
 
  private:
   // Writes Text1.Text with the change guard as it stands.
@@ -51,6 +77,15 @@ class EntryEngine {
   bool TryNumber(std::wstring_view text, double& value) const;
   void FallBackToAcceptedText();
   void ShowError(const std::wstring& text, MessageIcon icon);
+  // Writes 0 formatted with the EditMask ("0" or "0.00") as Text1's text.
+  void WriteZero();
+  // The text with the selection taken out.
+  std::wstring Remainder() const;
+  void RaiseKeyEvent(int dispatchId, std::int16_t& keyCode, std::int16_t& shift);
+  // The last rules of the keystroke filter, by key, with the change guard set.
+  void FilterOtherKey(std::int16_t& keyAscii);
+  void FilterMinus(std::int16_t& keyAscii);
+  void FilterSeparator(std::int16_t& keyAscii);
 
   ControlState& state_;
   TextBox& text1_;
@@ -60,6 +95,7 @@ class EntryEngine {
   std::wstring acceptedText_;        // the text at the end of the last change handling
   bool backspacePending_ = false;    // a Backspace is on its way into the text
   std::wstring savedClipboardText_;  // clipboard text taken away by a refused paste
+  std::uint8_t undoToggle_ = 0;      // which undo text Ctrl+Z restores next
 };
 
 }  // namespace kovra

@@ -23,7 +23,8 @@ struct DecimalDigits {
 
 DecimalDigits Decompose(double value) {
   DecimalDigits d;
-  d.negative = std::signbit(value);
+  // Negative zero is zero, not a negative number: it carries no sign into any text.
+  d.negative = value < 0;
   if (value == 0) return d;
   char buffer[32];
   // d.dddddddddddddde±XX, correctly rounded from the binary value.
@@ -126,7 +127,11 @@ ParseResult Parse(std::wstring_view text, const Separators& separators, double& 
     }
   }
   if (digits == 0) return ParseResult::NotANumber;
-  long exponent = 0;
+  // The written exponent only decides between overflow and underflow below, so it saturates;
+  // the limit lies beyond any count of digits a text can hold and far inside 64 bits (long has
+  // only 32 on Windows).
+  constexpr long long kExponentLimit = 1LL << 40;
+  long long exponent = 0;
   if (i < s.size() && (s[i] == L'E' || s[i] == L'e')) {
     ascii += 'e';
     ++i;
@@ -135,7 +140,7 @@ ParseResult Parse(std::wstring_view text, const Separators& separators, double& 
     const std::size_t firstDigit = i;
     for (; i < s.size() && IsDigit(s[i]); ++i) {
       ascii += static_cast<char>(s[i]);
-      exponent = std::min(exponent * 10 + (s[i] - L'0'), 1L << 30);
+      if (exponent < kExponentLimit) exponent = exponent * 10 + (s[i] - L'0');
     }
     if (i == firstDigit) return ParseResult::NotANumber;
     if (negativeExponent) exponent = -exponent;
@@ -145,7 +150,7 @@ ParseResult Parse(std::wstring_view text, const Separators& separators, double& 
   const auto result = std::from_chars(begin, begin + ascii.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
     // Too large a magnitude overflows; too small a one is zero.
-    const long magnitude =
+    const long long magnitude =
         integerDigits > 0 ? integerDigits + exponent : exponent - zerosAfterPoint;
     if (magnitude > 0) return ParseResult::Overflow;
     value = ascii.front() == '-' ? -0.0 : 0.0;

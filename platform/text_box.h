@@ -63,6 +63,9 @@ class TextBox {
   virtual FontRef GetFont() const = 0;
   virtual void SetFont(FontRef font) = 0;
 
+  // Takes the input focus.
+  virtual void SetFocus() = 0;
+
   // The native window handle (0 where there is none).
   virtual std::uintptr_t WindowHandle() const = 0;
 

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <string>
 
+#include "tools/headless_script_platform.h"
 #include "tools/script_runner.h"
 
 namespace {
@@ -18,7 +19,15 @@ void Play(std::istream& in, kovra::tools::ScriptRunner& runner) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  kovra::tools::ScriptRunner runner(std::cout);
+  using namespace kovra;
+  tools::ScriptRunner runner(
+      std::cout,
+      [](const std::wstring& locale) -> std::unique_ptr<tools::ScriptPlatform> {
+        const auto preset = headless::HeadlessLocale::Preset(locale);
+        if (!preset) return nullptr;
+        return std::make_unique<tools::HeadlessScriptPlatform>(*preset);
+      },
+      L"en-US");
   if (argc < 2) {
     Play(std::cin, runner);
   }

@@ -1,11 +1,11 @@
 #include "tools/script_runner.h"
 
 #include <charconv>
-#include <functional>
 #include <stdexcept>
 
 #include "core/control_error.h"
 #include "core/events.h"
+#include "tools/script_keys.h"
 #include "tools/utf8.h"
 
 namespace kovra::tools {
@@ -27,61 +27,95 @@ double ScriptNumber(const std::wstring& text) {
   return value;
 }
 
+int ScriptInt(const std::wstring& text) {
+  const double value = ScriptNumber(text);
+  if (value < -2147483648.0 || value > 2147483647.0 || value != static_cast<int>(value)) {
+    throw ScriptError("not a whole number: " + ToUtf8(text));
+  }
+  return static_cast<int>(value);
+}
+
+std::int16_t ScriptInt16(const std::wstring& text) {
+  const int value = ScriptInt(text);
+  if (value < -32768 || value > 32767) throw ScriptError("outside -32768..32767: " + ToUtf8(text));
+  return static_cast<std::int16_t>(value);
+}
+
 Boolean16 ScriptBoolean(const std::wstring& text) {
   if (text == L"True" || text == L"true" || text == L"-1") return kTrue;
   if (text == L"False" || text == L"false" || text == L"0") return kFalse;
   throw ScriptError("not a Boolean: " + ToUtf8(text));
 }
 
-std::int16_t ScriptInt16(const std::wstring& text) {
-  const double value = ScriptNumber(text);
-  if (value < -32768 || value > 32767) throw ScriptError("outside -32768..32767: " + ToUtf8(text));
-  return static_cast<std::int16_t>(value);
-}
-
 // The members a script can set by name, as loading stores them: no checks, no repaint.
 struct MemberSetter {
-  const wchar_t* name;
-  std::function<void(PropertyMembers&, const std::wstring&)> set;
+  std::wstring_view name;
+  void (*set)(PropertyMembers&, const std::wstring&);
 };
 
-const std::vector<MemberSetter>& MemberSetters() {
-  static const std::vector<MemberSetter> kSetters{
-      {L"DecimalPlaces", [](auto& p, auto& v) { p.decimalPlaces = ScriptInt16(v); }},
-      {L"UseSeparator", [](auto& p, auto& v) { p.useSeparator = ScriptBoolean(v); }},
-      {L"MaxValue", [](auto& p, auto& v) { p.maxValue = ScriptNumber(v); }},
-      {L"MinValue", [](auto& p, auto& v) { p.minValue = ScriptNumber(v); }},
-      {L"ButtonSpin", [](auto& p, auto& v) { p.buttonSpin = ScriptBoolean(v); }},
-      {L"ButtonSpinMax", [](auto& p, auto& v) { p.buttonSpinMax = ScriptNumber(v); }},
-      {L"ButtonSpinMin", [](auto& p, auto& v) { p.buttonSpinMin = ScriptNumber(v); }},
-  };
-  return kSetters;
-}
+constexpr MemberSetter kMemberSetters[] = {
+    {L"DecimalPlaces", [](auto& p, auto& v) { p.decimalPlaces = ScriptInt16(v); }},
+    {L"UseSeparator", [](auto& p, auto& v) { p.useSeparator = ScriptBoolean(v); }},
+    {L"MaxValue", [](auto& p, auto& v) { p.maxValue = ScriptNumber(v); }},
+    {L"MinValue", [](auto& p, auto& v) { p.minValue = ScriptNumber(v); }},
+    {L"ButtonSpin", [](auto& p, auto& v) { p.buttonSpin = ScriptBoolean(v); }},
+    {L"ButtonSpinMax", [](auto& p, auto& v) { p.buttonSpinMax = ScriptNumber(v); }},
+    {L"ButtonSpinMin", [](auto& p, auto& v) { p.buttonSpinMin = ScriptNumber(v); }},
+    {L"SelLength", [](auto& p, auto& v) { p.selLength = ScriptInt(v); }},
+    {L"SelStart", [](auto& p, auto& v) { p.selStart = ScriptInt(v); }},
+};
 
-std::string DescribeArgument(const std::variant<std::int16_t, std::int32_t, float>& value) {
-  return std::visit([](auto v) { return std::to_string(v); }, value);
+constexpr std::pair<std::wstring_view, MessageIcon> kIcons[] = {
+    {L"Critical", MessageIcon::Critical},
+    {L"Question", MessageIcon::Question},
+    {L"Exclamation", MessageIcon::Exclamation},
+    {L"Information", MessageIcon::Information},
+};
+
+std::wstring IconName(MessageIcon icon) {
+  for (const auto& [name, value] : kIcons) {
+    if (value == icon) return std::wstring(name);
+  }
+  return L"Unknown";
 }
 
 }  // namespace
 
+std::wstring DescribeEvent(const headless::RaisedEvent& event) {
+  std::wstring text(event::Name(event.dispatchId));
+  for (std::size_t i = 0; i < event.arguments.size(); ++i) {
+    text += i == 0 ? L'(' : L',';
+    text += std::visit([](auto v) { return std::to_wstring(v); }, event.arguments[i]);
+  }
+  if (!event.arguments.empty()) text += L')';
+  return text;
+}
+
 struct ScriptRunner::Command {
-  const wchar_t* name;
+  std::wstring_view name;
   std::size_t minArguments;
   void (ScriptRunner::*run)(const Arguments&);
 };
 
 const std::vector<ScriptRunner::Command>& ScriptRunner::Commands() {
   static const std::vector<Command> kCommands{
-      {L"locale", 1, &ScriptRunner::Locale}, {L"new", 0, &ScriptRunner::New},
-      {L"set", 2, &ScriptRunner::Set},       {L"value", 1, &ScriptRunner::Value},
-      {L"show", 0, &ScriptRunner::Show},     {L"expect", 2, &ScriptRunner::Expect},
-      {L"events", 0, &ScriptRunner::Events}, {L"advance", 1, &ScriptRunner::Advance},
+      {L"locale", 1, &ScriptRunner::Locale},   {L"new", 0, &ScriptRunner::New},
+      {L"case", 1, &ScriptRunner::Case},       {L"requires", 2, &ScriptRunner::Requires},
+      {L"set", 2, &ScriptRunner::Set},         {L"value", 1, &ScriptRunner::Value},
+      {L"text", 1, &ScriptRunner::Text},       {L"caret", 1, &ScriptRunner::Caret},
+      {L"select", 2, &ScriptRunner::Select},   {L"type", 1, &ScriptRunner::Type},
+      {L"key", 1, &ScriptRunner::Key},         {L"clipboard", 1, &ScriptRunner::ClipboardText},
+      {L"focus", 1, &ScriptRunner::Focus},     {L"lock", 1, &ScriptRunner::Lock},
+      {L"handler", 1, &ScriptRunner::Handler}, {L"show", 0, &ScriptRunner::Show},
+      {L"expect", 1, &ScriptRunner::Expect},   {L"events", 0, &ScriptRunner::Events},
+      {L"forget", 0, &ScriptRunner::Forget},   {L"advance", 1, &ScriptRunner::Advance},
   };
   return kCommands;
 }
 
-ScriptRunner::ScriptRunner(std::ostream& out)
-    : out_(out), locale_(headless::HeadlessLocale::Preset(L"en-US").value()) {}
+ScriptRunner::ScriptRunner(std::ostream& out, PlatformMaker makePlatform,
+                           std::wstring defaultLocale)
+    : out_(out), makePlatform_(std::move(makePlatform)), locale_(std::move(defaultLocale)) {}
 
 ScriptRunner::~ScriptRunner() = default;
 
@@ -94,7 +128,9 @@ void ScriptRunner::RunLine(std::string_view line, int lineNumber) {
   lineNumber_ = lineNumber;
   const Arguments words = SplitScriptLine(FromUtf8(line));
   if (words.empty()) return;
-  out_ << "> " << line << "\n";
+  const bool startsCase = words[0] == L"case";
+  if (skipping_ && !startsCase) return;
+  if (echo_) out_ << "> " << line << "\n";
   try {
     for (const Command& command : Commands()) {
       if (words[0] != command.name) continue;
@@ -107,6 +143,8 @@ void ScriptRunner::RunLine(std::string_view line, int lineNumber) {
     Fail(e.what());
   } catch (const ControlError& e) {
     out_ << "  error " << static_cast<int>(e.code()) << ": " << e.what() << "\n";
+  } catch (const std::exception& e) {
+    Fail(e.what());
   }
 }
 
@@ -115,26 +153,71 @@ KovraDouble& ScriptRunner::Control() {
   return *control_;
 }
 
-void ScriptRunner::Locale(const Arguments& args) {
-  const auto preset = headless::HeadlessLocale::Preset(args[0]);
-  if (!preset) throw ScriptError("unknown locale " + ToUtf8(args[0]));
-  locale_ = *preset;  // for the next control: a control keeps the separators it was made with
+ScriptPlatform& ScriptRunner::Platform() {
+  Control();
+  return *platform_;
 }
+
+std::wstring ScriptRunner::Local(const std::wstring& text) {
+  if (!translate_) return text;
+  const Separators& s = Control().State().separators;
+  std::wstring local = text;
+  for (wchar_t& c : local) {
+    if (c == L'.') {
+      c = s.decimal;
+    } else if (c == L',') {
+      c = s.group;
+    }
+  }
+  return local;
+}
+
+void ScriptRunner::Locale(const Arguments& args) { locale_ = args[0]; }
 
 void ScriptRunner::New(const Arguments& /*args*/) {
   control_.reset();
-  platform_ = std::make_unique<headless::HeadlessPlatform>(locale_);
-  control_ = std::make_unique<KovraDouble>(*platform_);
+  platform_ = makePlatform_(locale_);
+  if (!platform_) throw ScriptError("no platform for locale " + ToUtf8(locale_));
+  messagesTaken_ = 0;
+  control_ = std::make_unique<KovraDouble>(platform_->Get());
   control_->Initialize();
   control_->InitProperties();
-  const Separators& s = control_->State().separators;
-  out_ << "  new control under " << ToUtf8(locale_.name) << ": decimal separator "
-       << Quoted(std::wstring(1, s.decimal)) << ", group separator "
-       << Quoted(std::wstring(1, s.group)) << "\n";
+  platform_->Container().events.clear();
+  platform_->Container().changedProperties.clear();
+  if (echo_) {
+    const Separators& s = control_->State().separators;
+    out_ << "  new control under " << ToUtf8(locale_) << ": decimal separator "
+         << Quoted(std::wstring(1, s.decimal)) << ", group separator "
+         << Quoted(std::wstring(1, s.group)) << "\n";
+  }
+}
+
+void ScriptRunner::Case(const Arguments& args) {
+  skipping_ = false;
+  ++cases_;
+  New({});
+  (void)args;
+}
+
+void ScriptRunner::Requires(const Arguments& args) {
+  // "requires decimal ," — the rest of the case runs only where the decimal separator is ",".
+  const Separators& s = Control().State().separators;
+  wchar_t actual = 0;
+  if (args[0] == L"decimal") {
+    actual = s.decimal;
+  } else if (args[0] == L"group") {
+    actual = s.group;
+  } else {
+    throw ScriptError("requires decimal|group CHARACTER");
+  }
+  if (args[1].size() == 1 && args[1][0] == actual) return;
+  skipping_ = true;
+  ++skippedCases_;
+  if (echo_) out_ << "  (skipped here)\n";
 }
 
 void ScriptRunner::Set(const Arguments& args) {
-  for (const MemberSetter& setter : MemberSetters()) {
+  for (const MemberSetter& setter : kMemberSetters) {
     if (args[0] != setter.name) continue;
     setter.set(Control().State().properties, args[1]);
     return;
@@ -142,7 +225,89 @@ void ScriptRunner::Set(const Arguments& args) {
   throw ScriptError("unknown property " + ToUtf8(args[0]));
 }
 
-void ScriptRunner::Value(const Arguments& args) { Control().SetValue(args[0]); }
+void ScriptRunner::Value(const Arguments& args) { Control().SetValue(Local(args[0])); }
+
+void ScriptRunner::Text(const Arguments& args) {
+  // Taken as written: the change guard is set around the write, as the control's own are.
+  ControlState& state = Control().State();
+  state.changeGuard = 1;
+  Control().Text1().SetText(Local(args[0]));
+  state.changeGuard = 0;
+}
+
+void ScriptRunner::Caret(const Arguments& args) {
+  Control().Text1().SetSelStart(ScriptInt(args[0]));
+}
+
+void ScriptRunner::Select(const Arguments& args) {
+  TextBox& box = Control().Text1();
+  box.SetSelStart(ScriptInt(args[0]));
+  box.SetSelLength(ScriptInt(args[1]));
+}
+
+void ScriptRunner::Type(const Arguments& args) {
+  TextBox& box = Control().Text1();
+  for (const std::wstring& word : args) {
+    for (wchar_t c : Local(word)) {
+      const KeyStroke k = TypedKey(c);
+      box.PressKey(k.keyCode, k.shift, k.character);
+    }
+  }
+}
+
+void ScriptRunner::Key(const Arguments& args) {
+  for (const std::wstring& name : args) {
+    const auto k = NamedKey(name);
+    if (!k) throw ScriptError("unknown key " + ToUtf8(name));
+    Control().Text1().PressKey(k->keyCode, k->shift, k->character);
+  }
+}
+
+void ScriptRunner::ClipboardText(const Arguments& args) {
+  Platform().GetClipboard().SetText(Local(args[0]));
+}
+
+void ScriptRunner::Focus(const Arguments& args) {
+  KovraDouble& control = Control();
+  if (args[0] == L"in") {
+    control.EnterFocus();
+  } else if (args[0] == L"out") {
+    bool cancel = false;
+    control.Text1_Validate(cancel);
+    if (cancel) {
+      if (echo_) out_ << "  the focus stays (Validate cancelled)\n";
+      return;
+    }
+    control.ExitFocus();
+  } else if (args[0] == L"got") {
+    control.GotFocus();
+  } else if (args[0] == L"lost") {
+    control.LostFocus();
+  } else {
+    throw ScriptError("focus in|out|got|lost");
+  }
+}
+
+void ScriptRunner::Lock(const Arguments& args) {
+  if (args[0] != L"on" && args[0] != L"off") throw ScriptError("lock on|off");
+  Control().Text1().SetLocked(args[0] == L"on");
+}
+
+void ScriptRunner::Handler(const Arguments& args) {
+  // "handler KeyPress 0": the container's handler sets the event's first argument to 0.
+  auto& container = Platform().Container();
+  if (args[0] == L"none") {
+    container.onEvent = nullptr;
+    return;
+  }
+  if (args.size() < 2) throw ScriptError("handler EVENT VALUE | handler none");
+  const std::wstring name = args[0];
+  const std::int16_t value = ScriptInt16(args[1]);
+  container.onEvent = [name, value](int id, std::span<EventArgument> arguments) {
+    if (event::Name(id) != name || arguments.empty()) return;
+    if (auto* p = std::get_if<std::int16_t*>(&arguments[0])) **p = value;
+  };
+}
 
 void ScriptRunner::Show(const Arguments& /*args*/) {
   TextBox& box = Control().Text1();
@@ -156,44 +321,97 @@ void ScriptRunner::Show(const Arguments& /*args*/) {
   out_ << "\n";
 }
 
+std::vector<std::wstring> ScriptRunner::TakeEvents() {
+  auto& events = Platform().Container().events;
+  std::vector<std::wstring> described;
+  for (const headless::RaisedEvent& e : events) described.push_back(DescribeEvent(e));
+  events.clear();
+  return described;
+}
+
+std::vector<headless::ShownMessage> ScriptRunner::TakeMessages() {
+  const auto all = Platform().Messages();
+  std::vector<headless::ShownMessage> fresh(all.begin() + static_cast<long>(messagesTaken_),
+                                            all.end());
+  messagesTaken_ = all.size();
+  return fresh;
+}
+
 void ScriptRunner::Expect(const Arguments& args) {
-  std::wstring actual;
-  if (args[0] == L"text") {
-    actual = Control().Text1().Text();
-  } else if (args[0] == L"value") {
-    actual = Control().Value();
-  } else if (args[0] == L"caret") {
-    actual = std::to_wstring(Control().Text1().SelStart());
+  const auto compare = [&](const std::wstring& expected, const std::wstring& actual) {
+    if (actual != expected) Fail("expected " + Quoted(expected) + ", got " + Quoted(actual));
+  };
+  const std::wstring& what = args[0];
+  const auto need = [&](std::size_t n) {
+    if (args.size() < n + 1) throw ScriptError("expect " + ToUtf8(what) + ": too few arguments");
+  };
+  TextBox& box = Control().Text1();
+  if (what == L"text") {
+    need(1);
+    compare(Local(args[1]), box.Text());
+  } else if (what == L"value") {
+    need(1);
+    compare(Local(args[1]), Control().Value());
+  } else if (what == L"caret") {
+    need(1);
+    compare(args[1], std::to_wstring(box.SelStart()));
+  } else if (what == L"selection") {
+    need(2);
+    compare(args[1] + L" " + args[2],
+            std::to_wstring(box.SelStart()) + L" " + std::to_wstring(box.SelLength()));
+  } else if (what == L"clipboard") {
+    need(1);
+    compare(Local(args[1]), Platform().GetClipboard().GetText());
+  } else if (what == L"events" || what == L"event-names") {
+    // event-names leaves the arguments out, for keys whose codes differ between locales.
+    std::wstring expected, actual;
+    for (std::size_t i = 1; i < args.size(); ++i) expected += (i > 1 ? L" " : L"") + args[i];
+    for (std::wstring e : TakeEvents()) {
+      if (what == L"event-names") e = e.substr(0, e.find(L'('));
+      actual += (actual.empty() ? L"" : L" ") + e;
+    }
+    compare(expected, actual);
+  } else if (what == L"message") {
+    need(2);
+    const auto messages = TakeMessages();
+    std::wstring actual = L"(none)";
+    if (messages.size() == 1) {
+      const auto& m = messages.front();
+      actual = IconName(m.icon) + L" " + m.title + L": " + m.text;
+    } else if (messages.size() > 1) {
+      actual = std::to_wstring(messages.size()) + L" messages";
+    }
+    compare(args[1] + L" Ostra DoubleSingle Error: " + Local(args[2]), actual);
+  } else if (what == L"no-message") {
+    const auto messages = TakeMessages();
+    if (!messages.empty()) Fail("unexpected message " + Quoted(messages.front().text));
   } else {
-    throw ScriptError("expect text|value|caret");
+    throw ScriptError(
+        "expect text|value|caret|selection|clipboard|events|event-names|message|no-message");
   }
-  if (actual != args[1]) Fail("expected " + Quoted(args[1]) + ", got " + Quoted(actual));
 }
 
 void ScriptRunner::Events(const Arguments& /*args*/) {
-  Control();
-  auto& container = platform_->container;
-  for (const headless::RaisedEvent& e : container.events) {
-    out_ << "  event " << ToUtf8(event::Name(e.dispatchId));
-    for (const auto& argument : e.arguments) out_ << " " << DescribeArgument(argument);
-    out_ << "\n";
+  for (const std::wstring& e : TakeEvents()) out_ << "  event " << ToUtf8(e) << "\n";
+  auto& changed = Platform().Container().changedProperties;
+  for (const std::wstring& name : changed) out_ << "  property changed " << ToUtf8(name) << "\n";
+  changed.clear();
+  for (const headless::ShownMessage& m : TakeMessages()) {
+    out_ << "  message " << ToUtf8(IconName(m.icon)) << " " << Quoted(m.title) << ": "
+         << Quoted(m.text) << "\n";
   }
-  for (const std::wstring& name : container.changedProperties) {
-    out_ << "  property changed " << ToUtf8(name) << "\n";
-  }
-  for (const headless::ShownMessage& m : platform_->messages.shown) {
-    out_ << "  message " << Quoted(m.text) << " titled " << Quoted(m.title) << "\n";
-  }
-  container.events.clear();
-  container.changedProperties.clear();
-  platform_->messages.shown.clear();
+}
+
+void ScriptRunner::Forget(const Arguments& /*args*/) {
+  TakeEvents();
+  TakeMessages();
+  Platform().Container().changedProperties.clear();
 }
 
 void ScriptRunner::Advance(const Arguments& args) {
-  Control();
   std::wstring span = args[0];
   if (span.ends_with(L"ms")) span.resize(span.size() - 2);
-  platform_->clock.Advance(std::chrono::milliseconds(static_cast<long>(ScriptNumber(span))));
+  Platform().Advance(std::chrono::milliseconds(ScriptInt(span)));
 }
 
 std::vector<std::wstring> SplitScriptLine(std::wstring_view line) {

@@ -36,6 +36,8 @@ class HeadlessTextBox final : public TextBox {
   void SetLocked(bool locked) override { locked_ = locked; }
   FontRef GetFont() const override { return font_; }
   void SetFont(FontRef font) override { font_ = std::move(font); }
+  void SetFocus() override { focused_ = true; }
+  bool Focused() const { return focused_; }
   std::uintptr_t WindowHandle() const override { return window_; }
   void PressKey(std::int16_t keyCode, std::int16_t shift, wchar_t character) override;
 
@@ -56,6 +58,7 @@ class HeadlessTextBox final : public TextBox {
   int selLength_ = 0;
   int caret_ = 0;  // the end of the selection the arrows move (selStart_ or its other end)
   bool locked_ = false;
+  bool focused_ = false;
   FontRef font_ = std::make_shared<Font>();
 };
 

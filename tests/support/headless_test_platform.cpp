@@ -1,23 +1,7 @@
-#include "platform/headless/headless_platform.h"
 #include "tests/support/test_platform.h"
+#include "tools/headless_script_platform.h"
 
 namespace kovra::test {
-
-namespace {
-
-class HeadlessTestPlatform final : public TestPlatform {
- public:
-  explicit HeadlessTestPlatform(const headless::LocaleFormat& locale) : platform_(locale) {}
-  Platform& Get() override { return platform_; }
-  headless::RecordingContainer& Container() override { return platform_.container; }
-  std::vector<headless::ShownMessage> Messages() override { return platform_.messages.shown; }
-  Clipboard& GetClipboard() override { return platform_.clipboard; }
-
- private:
-  headless::HeadlessPlatform platform_;
-};
-
-}  // namespace
 
 std::vector<std::wstring> TestLocales() {
   std::vector<std::wstring> names;
@@ -28,7 +12,8 @@ std::vector<std::wstring> TestLocales() {
 }
 
 std::unique_ptr<TestPlatform> MakeTestPlatform(const std::wstring& locale) {
-  return std::make_unique<HeadlessTestPlatform>(headless::HeadlessLocale::Preset(locale).value());
+  return std::make_unique<tools::HeadlessScriptPlatform>(
+      headless::HeadlessLocale::Preset(locale).value());
 }
 
 }  // namespace kovra::test

@@ -8,20 +8,11 @@
 #include <vector>
 
 #include "entry/number_text.h"
-#include "platform/headless/recording_services.h"
-#include "platform/platform.h"
+#include "tools/script_platform.h"
 
 namespace kovra::test {
 
-class TestPlatform {
- public:
-  virtual ~TestPlatform() = default;
-  virtual Platform& Get() = 0;
-  // What the control told its container and the user.
-  virtual headless::RecordingContainer& Container() = 0;
-  virtual std::vector<headless::ShownMessage> Messages() = 0;
-  virtual Clipboard& GetClipboard() = 0;
-};
+using TestPlatform = tools::ScriptPlatform;
 
 // The locales the shared cases run under: the headless presets natively, "system" on Windows.
 std::vector<std::wstring> TestLocales();

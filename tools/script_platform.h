@@ -1,0 +1,31 @@
+// What a script plays against: a platform for controls plus the records of what the control told
+// its container and the user. The headless one is deterministic; the win32 one is the real
+// Windows platform (under Wine in the tests).
+#pragma once
+
+#include <chrono>
+#include <stdexcept>
+#include <vector>
+
+#include "platform/headless/recording_services.h"
+#include "platform/platform.h"
+
+namespace kovra::tools {
+
+class ScriptPlatform {
+ public:
+  virtual ~ScriptPlatform() = default;
+  virtual Platform& Get() = 0;
+  // What the control told its container.
+  virtual headless::RecordingContainer& Container() = 0;
+  // The message boxes shown so far, oldest first.
+  virtual std::vector<headless::ShownMessage> Messages() = 0;
+  virtual Clipboard& GetClipboard() = 0;
+  // Moves time on, firing the timer ticks that fall due; only a virtual clock can.
+  virtual void Advance(std::chrono::milliseconds span) {
+    (void)span;
+    throw std::runtime_error("this platform has no virtual clock");
+  }
+};
+
+}  // namespace kovra::tools
