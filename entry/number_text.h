@@ -32,7 +32,8 @@ NumberMask DisplayMask(int decimalPlaces, bool useSeparator);
 
 // Formats `value` with `mask`: rounded half away from zero on its 15-significant-digit decimal
 // form, at least one integer digit, exactly mask.decimals decimals, a leading "-" for every
-// negative value (also one that rounds to zero: "-0.00"). Linear in the length of the result.
+// negative value (also one that rounds to zero: "-0.00"); negative zero is zero and has no
+// sign ("0.00"), as in the general text. Linear in the length of the result.
 std::wstring FormatNumber(double value, const NumberMask& mask, const Separators& separators);
 
 // Formats a text: a number is parsed and formatted; a text that is not a number comes back
