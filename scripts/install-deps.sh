@@ -3,7 +3,8 @@
 # Usage: scripts/install-deps.sh [native|all]   (native: enough for the driver and native tests)
 set -euo pipefail
 
-native=(cmake make g++ python3 googletest libgtest-dev libbenchmark-dev clang-format)
+native=(cmake make g++ python3 googletest libgtest-dev libbenchmark-dev clang-format clang
+        libclang-rt-14-dev)
 windows=(wine64 g++-mingw-w64-x86-64 mingw-w64-tools xvfb libwine-dev)
 
 wanted=("${native[@]}")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every test: the native suites under address and undefined-behaviour sanitizers (with the
-# rounding oracle and the example scripts), the benchmarks (ratios printed, never judged),
-# then the Windows build and its suite under Wine, in an English and a German prefix.
+# rounding oracle, the behaviour corpus and the example scripts), the key-engine fuzzer for a
+# bounded time, the benchmarks (ratios printed, never judged), then the Windows build and its
+# suite under Wine, in an English and a German prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -12,6 +13,20 @@ echo "== native build and tests"
 cmake --preset native >/dev/null
 cmake --build --preset native -j"$jobs"
 ctest --preset native -j"$jobs"
+
+echo "== fuzzing (bounded time, fixed seed)"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$jobs"
+fuzz_work=$(mktemp -d)
+trap 'rm -rf "$fuzz_work"' EXIT
+mkdir "$fuzz_work/corpus"
+if ! build/fuzz/fuzz/key_engine_fuzzer -seed=1 -max_total_time="${KOVRA_FUZZ_SECONDS:-60}" \
+    -artifact_prefix=build/fuzz/ "$fuzz_work/corpus" >"$fuzz_work/log" 2>&1; then
+  tail -n 60 "$fuzz_work/log"
+  echo "key_engine_fuzzer found a fault; the input is in build/fuzz/"
+  exit 1
+fi
+grep -E "^Done" "$fuzz_work/log"
 
 echo "== benchmarks"
 cmake --preset release >/dev/null
