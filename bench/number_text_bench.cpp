@@ -1,8 +1,6 @@
 // The speed of the number texts next to the standard library's conversions of the same values,
 // measured in the same run: FormatNumber with the EditMask and the grouped DisplayMask against
-// std::to_chars (fixed, two decimals), ParseNumber against std::from_chars. After the usual
-// table it prints each pair's ratio (ours / baseline, CPU time per value). Nothing is asserted;
-// the ratios are for reading, and they move with the machine and the compiler.
+// std::to_chars (fixed, two decimals), ParseNumber against std::from_chars (per 1,024 values).
 //
 // The comparison is not like for like, and the ratio says by how much that costs: FormatNumber
 // rounds half away from zero on the 15-digit decimal form, groups, puts in the locale's
@@ -14,12 +12,11 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/ratio_report.h"
 #include "entry/number_text.h"
 
 namespace {
@@ -134,69 +131,13 @@ void BaselineFromChars(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kValueCount));
 }
 
-// Each pair: ours, then the baseline it is measured against.
-struct Pair {
-  const char* ours;
-  const char* baseline;
-};
-constexpr Pair kPairs[] = {
-    {"FormatNumber/EditMask(2)", "Baseline/to_chars(fixed,2)"},
-    {"FormatNumber/DisplayMask(2,true)", "Baseline/to_chars(fixed,2)"},
-    {"ParseNumber/en-US", "Baseline/from_chars"},
-};
-
-// The console table as usual, and each run's CPU time per iteration kept for the ratios.
-class RecordingReporter final : public benchmark::ConsoleReporter {
- public:
-  RecordingReporter() : ConsoleReporter(OO_Tabular) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
-      seconds_[run.run_name.function_name] =
-          run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-    }
-  }
-
-  void PrintRatios() const {
-    std::printf("\nRatios, ours / baseline (CPU time for the same %zu values; 1.0 = as fast):\n",
-                kValueCount);
-    for (const Pair& pair : kPairs) {
-      const auto ours = seconds_.find(pair.ours);
-      const auto baseline = seconds_.find(pair.baseline);
-      if (ours == seconds_.end() || baseline == seconds_.end() || baseline->second <= 0) {
-        std::printf("  %-34s / %-28s   not run\n", pair.ours, pair.baseline);
-        continue;
-      }
-      std::printf("  %-34s / %-28s %7.2f\n", pair.ours, pair.baseline,
-                  ours->second / baseline->second);
-    }
-  }
-
- private:
-  std::map<std::string, double> seconds_;
-};
-
 }  // namespace
 
-int main(int argc, char** argv) {
-  // Short runs: the whole table takes a few seconds.
-  constexpr double kMinSeconds = 0.5;
-  benchmark::RegisterBenchmark("FormatNumber/EditMask(2)", FormatEditMask)->MinTime(kMinSeconds);
-  benchmark::RegisterBenchmark("FormatNumber/DisplayMask(2,true)", FormatDisplayMask)
-      ->MinTime(kMinSeconds);
-  benchmark::RegisterBenchmark("Baseline/to_chars(fixed,2)", BaselineToChars)->MinTime(kMinSeconds);
-  benchmark::RegisterBenchmark("ParseNumber/en-US", Parse)->MinTime(kMinSeconds);
-  benchmark::RegisterBenchmark("Baseline/from_chars", BaselineFromChars)->MinTime(kMinSeconds);
-
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  // The fixed inputs are made before any timing starts.
-  (void)NarrowTexts();
-  RecordingReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
-}
+KOVRA_BENCHMARK("FormatNumber/EditMask(2)", FormatEditMask);
+KOVRA_BENCHMARK("FormatNumber/DisplayMask(2,true)", FormatDisplayMask);
+KOVRA_BENCHMARK("Baseline/to_chars(fixed,2)", BaselineToChars);
+KOVRA_BENCHMARK("ParseNumber/en-US", Parse);
+KOVRA_BENCHMARK("Baseline/from_chars", BaselineFromChars);
+KOVRA_RATIO("FormatNumber/EditMask(2)", "Baseline/to_chars(fixed,2)");
+KOVRA_RATIO("FormatNumber/DisplayMask(2,true)", "Baseline/to_chars(fixed,2)");
+KOVRA_RATIO("ParseNumber/en-US", "Baseline/from_chars");

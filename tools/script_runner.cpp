@@ -17,7 +17,12 @@ struct ScriptError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-std::string Quoted(std::wstring_view text) { return "\"" + ToUtf8(text) + "\""; }
+std::string Quoted(std::wstring_view text) {
+  std::string quoted(1, '"');  // built up piece by piece: g++ 12 misreads "\"" + s (-Wrestrict)
+  quoted += ToUtf8(text);
+  quoted += '"';
+  return quoted;
+}
 
 double ScriptNumber(const std::wstring& text) {
   double value = 0;
