@@ -11,8 +11,8 @@ constexpr std::array<MethodParameter, 1> kCommand{{{L"Command", ValueType::Strin
 
 // clang-format off
 constexpr std::array<Member, 57> kMembers{{
-    {L"BackColor", 0x68030030, kGet | kLet, ValueType::OleColor, {}, 0, kNoAttributes, {}, {}},
-    {L"ForeColor", 0x6803002F, kGet | kLet, ValueType::OleColor, {}, 0, kNoAttributes, {}, {}},
+    {L"BackColor", 0x68030030, kGet | kLet, ValueType::Color, {}, 0, kNoAttributes, {}, {}},
+    {L"ForeColor", 0x6803002F, kGet | kLet, ValueType::Color, {}, 0, kNoAttributes, {}, {}},
     {L"Enabled", 0x6803002E, kGet | kLet, ValueType::Boolean, {}, 0, kNoAttributes, {}, {}},
     {L"Font", 0x6803002D, kGet | kSet, ValueType::Font, {}, 0, kNoAttributes, {}, {}},
     {L"Appearance", 0x6803002C, kGet | kLet, ValueType::Enumeration, L"TypeAppearance", 2090, kNoAttributes, {}, {}},
@@ -29,11 +29,11 @@ constexpr std::array<Member, 57> kMembers{{
     {L"SelLength", 0x68030022, kGet | kLet, ValueType::Enumeration, L"TypeSelLength", 0, kNoAttributes, {}, {}},
     {L"SelStart", 0x68030021, kGet | kLet, ValueType::Enumeration, L"TypeSelStart", 0, kNoAttributes, {}, {}},
     {L"WinBorderWidth", 0x68030020, kGet | kLet, ValueType::Int16, {}, 2120, kNoAttributes, {}, {}},
-    {L"WinBorderColor", 0x6803001F, kGet | kLet, ValueType::OleColor, {}, 2160, kNoAttributes, {}, {}},
+    {L"WinBorderColor", 0x6803001F, kGet | kLet, ValueType::Color, {}, 2160, kNoAttributes, {}, {}},
     {L"WinBorderEffect", 0x6803001E, kGet | kLet, ValueType::Boolean, {}, 2190, kNoAttributes, {}, {}},
-    {L"WinBorderOverColor", 0x6803001D, kGet | kLet, ValueType::OleColor, {}, 2210, kNoAttributes, {}, {}},
+    {L"WinBorderOverColor", 0x6803001D, kGet | kLet, ValueType::Color, {}, 2210, kNoAttributes, {}, {}},
     {L"FontOverEffect", 0x6803001C, kGet | kLet, ValueType::Boolean, {}, 2150, kNoAttributes, {}, {}},
-    {L"FontOverColor", 0x6803001B, kGet | kLet, ValueType::OleColor, {}, 2060, kNoAttributes, {}, {}},
+    {L"FontOverColor", 0x6803001B, kGet | kLet, ValueType::Color, {}, 2060, kNoAttributes, {}, {}},
     {L"Border3DStyle", 0x6803001A, kGet | kLet, ValueType::Enumeration, L"TypeBorder3DStyle", 2050, kNoAttributes, {}, {}},
     {L"LinkExecute", 0x6003005A, kMethod, ValueType::None, {}, 0, kNoAttributes, {}, kCommand},
     {L"LinkPoke", 0x6003005B, kMethod, ValueType::None, {}, 0, kNoAttributes, {}, {}},
@@ -52,8 +52,8 @@ constexpr std::array<Member, 57> kMembers{{
     {L"WinTheme", 0x68030011, kGet | kLet, ValueType::Enumeration, L"TypeWinTheme", 2130, kNoAttributes, {}, {}},
     {L"WinBorderColorOption", 0x68030010, kGet | kLet, ValueType::Enumeration, L"TypeWinBorderColorOption", 2200, kNoAttributes, {}, {}},
     {L"ButtonSpin", 0x6803000F, kGet | kLet, ValueType::Boolean, {}, 2110, kNoAttributes, {}, {}},
-    {L"ButtonSpinArrowColor", 0x6803000E, kGet | kLet, ValueType::OleColor, {}, 2070, kNoAttributes, {}, {}},
-    {L"Edit3DColor", 0x6803000D, kGet | kLet, ValueType::OleColor, {}, 2030, kNoAttributes, {}, {}},
+    {L"ButtonSpinArrowColor", 0x6803000E, kGet | kLet, ValueType::Color, {}, 2070, kNoAttributes, {}, {}},
+    {L"Edit3DColor", 0x6803000D, kGet | kLet, ValueType::Color, {}, 2030, kNoAttributes, {}, {}},
     {L"ButtonSpinIncrement", 0x6803000C, kGet | kLet, ValueType::Double, {}, 1990, kNoAttributes, {}, {}},
     {L"ButtonSpinMax", 0x6803000B, kGet | kLet, ValueType::Double, {}, 2000, kNoAttributes, {}, {}},
     {L"ButtonSpinMin", 0x6803000A, kGet | kLet, ValueType::Double, {}, 2010, kNoAttributes, {}, {}},
@@ -71,8 +71,8 @@ constexpr std::array<Member, 57> kMembers{{
 }};
 // clang-format on
 
-constexpr std::array<EventArgumentInfo, 2> kKeyArguments{{{L"KeyCode", ValueType::Int16},
-                                                          {L"Shift", ValueType::Int16}}};
+constexpr std::array<EventArgumentInfo, 2> kKeyArguments{
+    {{L"KeyCode", ValueType::Int16}, {L"Shift", ValueType::Int16}}};
 constexpr std::array<EventArgumentInfo, 1> kKeyAscii{{{L"KeyAscii", ValueType::Int16}}};
 constexpr std::array<EventArgumentInfo, 4> kMouseArguments{{{L"Button", ValueType::Int16},
                                                             {L"Shift", ValueType::Int16},
@@ -92,12 +92,12 @@ constexpr std::array<EventArgumentInfo, 7> kDragOver{{{L"Data", ValueType::DataO
                                                       {L"x", ValueType::Single},
                                                       {L"y", ValueType::Single},
                                                       {L"State", ValueType::Int16}}};
-constexpr std::array<EventArgumentInfo, 2> kSetData{{{L"Data", ValueType::DataObject},
-                                                     {L"DataFormat", ValueType::Int16}}};
-constexpr std::array<EventArgumentInfo, 2> kStartDrag{{{L"Data", ValueType::DataObject},
-                                                       {L"AllowedEffects", ValueType::Int32}}};
-constexpr std::array<EventArgumentInfo, 2> kGiveFeedback{{{L"Effect", ValueType::Int32},
-                                                          {L"DefaultCursors", ValueType::Boolean}}};
+constexpr std::array<EventArgumentInfo, 2> kSetData{
+    {{L"Data", ValueType::DataObject}, {L"DataFormat", ValueType::Int16}}};
+constexpr std::array<EventArgumentInfo, 2> kStartDrag{
+    {{L"Data", ValueType::DataObject}, {L"AllowedEffects", ValueType::Int32}}};
+constexpr std::array<EventArgumentInfo, 2> kGiveFeedback{
+    {{L"Effect", ValueType::Int32}, {L"DefaultCursors", ValueType::Boolean}}};
 
 constexpr std::array<EventInfo, 18> kEvents{{
     {L"Change", 1, {}},

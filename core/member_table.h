@@ -19,7 +19,7 @@ enum class ValueType {
   Single,
   Double,
   String,
-  OleColor,     // 32-bit OLE colour
+  Color,        // 32-bit OLE colour
   Enumeration,  // 32-bit in the library, named by `enumeration`
   Font,         // the standard font object
   Picture,      // the standard picture object

@@ -1,0 +1,43 @@
+// KovraDouble's late-bound entries and its persistence entries, over the member table.
+#include "core/control_error.h"
+#include "core/kovra_double.h"
+#include "core/member_table.h"
+#include "core/persistence.h"
+#include "core/property_access.h"
+
+namespace kovra {
+
+namespace {
+
+const Member& Known(const Member* member) {
+  if (member == nullptr) throw ControlError(ErrorCode::InvalidArgument, "unknown member");
+  return *member;
+}
+
+}  // namespace
+
+Variant KovraDouble::GetProperty(std::wstring_view name) {
+  return kovra::GetProperty(*this, Known(FindMember(name)));
+}
+
+void KovraDouble::PutProperty(std::wstring_view name, const Variant& value) {
+  kovra::PutProperty(*this, Known(FindMember(name)), value);
+}
+
+void KovraDouble::Invoke(std::wstring_view name, std::span<const Variant> arguments) {
+  InvokeMethod(*this, Known(FindMember(name)), arguments);
+}
+
+Variant KovraDouble::GetProperty(std::int32_t dispatchId) {
+  return kovra::GetProperty(*this, Known(FindMember(dispatchId)));
+}
+
+void KovraDouble::PutProperty(std::int32_t dispatchId, const Variant& value) {
+  kovra::PutProperty(*this, Known(FindMember(dispatchId)), value);
+}
+
+void KovraDouble::WriteProperties(PropertyBag& bag) { kovra::WriteProperties(*this, bag); }
+
+void KovraDouble::ReadProperties(PropertyBag& bag) { kovra::ReadProperties(*this, bag); }
+
+}  // namespace kovra

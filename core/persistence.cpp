@@ -1,0 +1,324 @@
+#include "core/persistence.h"
+
+#include <array>
+
+#include "core/coercion.h"
+#include "core/control_error.h"
+#include "core/kovra_double.h"
+#include "core/property_access.h"
+
+namespace kovra {
+
+namespace {
+
+PropertyMembers& P(KovraDouble& c) { return c.State().properties; }
+const Separators& Seps(KovraDouble& c) { return c.State().separators; }
+
+// One row of the set: the key, its bag type, the default handed to the bag on both sides, where
+// the writer takes the value and where the reader puts it.
+struct Row {
+  PersistedKey key;
+  Variant (*defaultValue)(KovraDouble&);
+  Variant (*read)(KovraDouble&);
+  void (*apply)(KovraDouble&, const Variant&);
+};
+
+// The defaults of InitProperties, as the bag takes them.
+template <auto Field>
+Variant ColorDefault(KovraDouble&) {
+  return static_cast<std::int32_t>(DefaultProperties().*Field);
+}
+template <auto Field>
+Variant DoubleDefault(KovraDouble&) {
+  return DefaultProperties().*Field;
+}
+// "0 (False)": a False default handed to the bag as the integer 0.
+Variant ZeroDefault(KovraDouble&) { return std::int16_t{0}; }
+Variant TrueDefault(KovraDouble&) { return true; }
+Variant FalseDefault(KovraDouble&) { return false; }
+template <int N>
+Variant Int16Default(KovraDouble&) {
+  return static_cast<std::int16_t>(N);
+}
+template <int N>
+Variant Int32Default(KovraDouble&) {
+  return static_cast<std::int32_t>(N);
+}
+Variant EmptyText(KovraDouble&) { return std::wstring(); }
+Variant NoPicture(KovraDouble&) { return PictureRef{}; }
+Variant AmbientFont(KovraDouble& c) { return c.GetPlatform().GetContainer().AmbientFont(); }
+
+// Members, stored at their own width without any setter.
+template <auto Field>
+Variant ReadColor(KovraDouble& c) {
+  return static_cast<std::int32_t>(P(c).*Field);
+}
+template <auto Field>
+void ApplyColor(KovraDouble& c, const Variant& v) {
+  P(c).*Field = ToColor(v, Seps(c));
+}
+template <auto Field>
+Variant ReadBoolean(KovraDouble& c) {
+  return P(c).*Field != kFalse;
+}
+template <auto Field>
+void ApplyBoolean(KovraDouble& c, const Variant& v) {
+  P(c).*Field = ToBoolean(v, Seps(c));
+}
+template <auto Field>
+Variant ReadInt16(KovraDouble& c) {
+  return P(c).*Field;
+}
+template <auto Field>
+void ApplyInt16(KovraDouble& c, const Variant& v) {
+  P(c).*Field = ToInt16(v, Seps(c));
+}
+template <auto Field>
+Variant ReadInt32(KovraDouble& c) {
+  return P(c).*Field;
+}
+template <auto Field>
+void ApplyInt32(KovraDouble& c, const Variant& v) {
+  P(c).*Field = ToInt32(v, Seps(c));
+}
+template <auto Field>
+Variant ReadDouble(KovraDouble& c) {
+  return P(c).*Field;
+}
+template <auto Field>
+void ApplyDouble(KovraDouble& c, const Variant& v) {
+  P(c).*Field = ToDouble(v, Seps(c));
+}
+
+// Text1's own settings.
+Variant ReadFont(KovraDouble& c) { return c.Text1().GetFont(); }
+void ApplyFont(KovraDouble& c, const Variant& v) { c.Text1().SetFont(ToFont(v)); }
+Variant ReadAlignment(KovraDouble& c) { return c.Text1().Alignment(); }
+void ApplyAlignment(KovraDouble& c, const Variant& v) {
+  ChangeGuardScope guard(c.State());
+  c.Text1().SetAlignment(ToInt16(v, Seps(c)));
+}
+Variant ReadLinkItem(KovraDouble& c) { return c.Text1().LinkItem(); }
+void ApplyLinkItem(KovraDouble& c, const Variant& v) { c.Text1().SetLinkItem(ToText(v, Seps(c))); }
+Variant ReadLinkMode(KovraDouble& c) { return c.Text1().LinkMode(); }
+void ApplyLinkMode(KovraDouble& c, const Variant& v) { c.Text1().SetLinkMode(ToInt16(v, Seps(c))); }
+Variant ReadLinkTimeout(KovraDouble& c) { return c.Text1().LinkTimeout(); }
+void ApplyLinkTimeout(KovraDouble& c, const Variant& v) {
+  c.Text1().SetLinkTimeout(ToInt16(v, Seps(c)));
+}
+Variant ReadLinkTopic(KovraDouble& c) { return c.Text1().LinkTopic(); }
+void ApplyLinkTopic(KovraDouble& c, const Variant& v) {
+  c.Text1().SetLinkTopic(ToText(v, Seps(c)));
+}
+Variant ReadOleDragMode(KovraDouble& c) { return c.Text1().OLEDragMode(); }
+void ApplyOleDragMode(KovraDouble& c, const Variant& v) {
+  c.Text1().SetOLEDragMode(ToInt16(v, Seps(c)));
+}
+Variant ReadOleDropMode(KovraDouble& c) { return c.Text1().OLEDropMode(); }
+void ApplyOleDropMode(KovraDouble& c, const Variant& v) {
+  c.Text1().SetOLEDropMode(ToInt16(v, Seps(c)));
+}
+Variant ReadRightToLeft(KovraDouble& c) { return c.Text1().RightToLeft(); }
+void ApplyRightToLeft(KovraDouble& c, const Variant& v) {
+  c.Text1().SetRightToLeft(ToBoolean(v, Seps(c)) != kFalse);
+}
+
+// "MouseIcon": first through the setter (which notifies), then into the member directly.
+Variant ReadMouseIcon(KovraDouble& c) { return P(c).mouseIcon; }
+void ApplyMouseIconSetter(KovraDouble& c, const Variant& v) {
+  PutProperty(c, *FindMember(L"MouseIcon"), PictureRef(ToPicture(v)));
+}
+void ApplyMouseIconMember(KovraDouble& c, const Variant& v) { P(c).mouseIcon = ToPicture(v); }
+
+using F = PropertyMembers;
+using T = ValueType;
+
+constexpr std::array<Row, 41> kRows{{
+    {{L"BackColor", T::Int32},
+     ColorDefault<&F::backColor>,
+     ReadColor<&F::backColor>,
+     ApplyColor<&F::backColor>},
+    {{L"ForeColor", T::Int32},
+     ColorDefault<&F::foreColor>,
+     ReadColor<&F::foreColor>,
+     ApplyColor<&F::foreColor>},
+    {{L"Enabled", T::Boolean}, TrueDefault, ReadBoolean<&F::enabled>, ApplyBoolean<&F::enabled>},
+    {{L"Font", T::Font}, AmbientFont, ReadFont, ApplyFont},
+    {{L"Appearance", T::Int16},
+     Int16Default<0>,
+     ReadInt16<&F::appearance>,
+     ApplyInt16<&F::appearance>},
+    {{L"Alignment", T::Int16}, Int16Default<0>, ReadAlignment, ApplyAlignment},
+    {{L"LinkItem", T::String}, EmptyText, ReadLinkItem, ApplyLinkItem},
+    {{L"LinkMode", T::Int16}, Int16Default<0>, ReadLinkMode, ApplyLinkMode},
+    {{L"LinkTimeout", T::Int16}, Int16Default<50>, ReadLinkTimeout, ApplyLinkTimeout},
+    {{L"LinkTopic", T::String}, EmptyText, ReadLinkTopic, ApplyLinkTopic},
+    {{L"MouseIcon", T::Picture}, NoPicture, ReadMouseIcon, ApplyMouseIconSetter},
+    {{L"OLEDragMode", T::Int16}, Int16Default<0>, ReadOleDragMode, ApplyOleDragMode},
+    {{L"OLEDropMode", T::Int16}, Int16Default<0>, ReadOleDropMode, ApplyOleDropMode},
+    {{L"RightToLeft", T::Boolean}, FalseDefault, ReadRightToLeft, ApplyRightToLeft},
+    {{L"SelLength", T::Int32},
+     Int32Default<0>,
+     ReadInt32<&F::selLength>,
+     ApplyInt32<&F::selLength>},
+    {{L"SelStart", T::Int32}, Int32Default<0>, ReadInt32<&F::selStart>, ApplyInt32<&F::selStart>},
+    {{L"WinBorderWidth", T::Int16},
+     Int16Default<1>,
+     ReadInt16<&F::winBorderWidth>,
+     ApplyInt16<&F::winBorderWidth>},
+    {{L"WinBorderColor", T::Int32},
+     ColorDefault<&F::winBorderColor>,
+     ReadColor<&F::winBorderColor>,
+     ApplyColor<&F::winBorderColor>},
+    {{L"WinBorderEffect", T::Boolean},
+     ZeroDefault,
+     ReadBoolean<&F::winBorderEffect>,
+     ApplyBoolean<&F::winBorderEffect>},
+    {{L"WinBorderOverColor", T::Int32},
+     ColorDefault<&F::winBorderOverColor>,
+     ReadColor<&F::winBorderOverColor>,
+     ApplyColor<&F::winBorderOverColor>},
+    {{L"FontOverEffect", T::Boolean},
+     ZeroDefault,
+     ReadBoolean<&F::fontOverEffect>,
+     ApplyBoolean<&F::fontOverEffect>},
+    {{L"FontOverColor", T::Int32},
+     ColorDefault<&F::fontOverColor>,
+     ReadColor<&F::fontOverColor>,
+     ApplyColor<&F::fontOverColor>},
+    {{L"Border3DStyle", T::Int16},
+     Int16Default<1>,
+     ReadInt16<&F::border3DStyle>,
+     ApplyInt16<&F::border3DStyle>},
+    {{L"Edit3DOption", T::Int16},
+     Int16Default<0>,
+     ReadInt16<&F::edit3DOption>,
+     ApplyInt16<&F::edit3DOption>},
+    {{L"MaxValue", T::Double},
+     DoubleDefault<&F::maxValue>,
+     ReadDouble<&F::maxValue>,
+     ApplyDouble<&F::maxValue>},
+    {{L"MinValue", T::Double},
+     DoubleDefault<&F::minValue>,
+     ReadDouble<&F::minValue>,
+     ApplyDouble<&F::minValue>},
+    {{L"DecimalPlaces", T::Int16},
+     Int16Default<2>,
+     ReadInt16<&F::decimalPlaces>,
+     ApplyInt16<&F::decimalPlaces>},
+    {{L"UseSeparator", T::Boolean},
+     ZeroDefault,
+     ReadBoolean<&F::useSeparator>,
+     ApplyBoolean<&F::useSeparator>},
+    {{L"MousePointer", T::Int32},
+     Int32Default<0>,
+     ReadInt32<&F::mousePointer>,
+     ApplyInt32<&F::mousePointer>},
+    {{L"MouseIcon", T::Picture}, NoPicture, ReadMouseIcon, ApplyMouseIconMember},
+    {{L"XPGetTheme", T::Int16},
+     Int16Default<0>,
+     ReadInt16<&F::xpGetTheme>,
+     ApplyInt16<&F::xpGetTheme>},
+    {{L"WinTheme", T::Int16}, Int16Default<0>, ReadInt16<&F::winTheme>, ApplyInt16<&F::winTheme>},
+    {{L"WinBorderColorOption", T::Int16},
+     Int16Default<0>,
+     ReadInt16<&F::winBorderColorOption>,
+     ApplyInt16<&F::winBorderColorOption>},
+    {{L"ButtonSpin", T::Boolean},
+     ZeroDefault,
+     ReadBoolean<&F::buttonSpin>,
+     ApplyBoolean<&F::buttonSpin>},
+    {{L"ButtonSpinArrowColor", T::Int32},
+     ColorDefault<&F::buttonSpinArrowColor>,
+     ReadColor<&F::buttonSpinArrowColor>,
+     ApplyColor<&F::buttonSpinArrowColor>},
+    {{L"Edit3DColor", T::Int32},
+     ColorDefault<&F::edit3DColor>,
+     ReadColor<&F::edit3DColor>,
+     ApplyColor<&F::edit3DColor>},
+    {{L"ButtonSpinIncrement", T::Double},
+     DoubleDefault<&F::buttonSpinIncrement>,
+     ReadDouble<&F::buttonSpinIncrement>,
+     ApplyDouble<&F::buttonSpinIncrement>},
+    {{L"ButtonSpinMax", T::Double},
+     DoubleDefault<&F::buttonSpinMax>,
+     ReadDouble<&F::buttonSpinMax>,
+     ApplyDouble<&F::buttonSpinMax>},
+    {{L"ButtonSpinMin", T::Double},
+     DoubleDefault<&F::buttonSpinMin>,
+     ReadDouble<&F::buttonSpinMin>,
+     ApplyDouble<&F::buttonSpinMin>},
+    {{L"ButtonSpinEdit", T::Int16},
+     Int16Default<0>,
+     ReadInt16<&F::buttonSpinEdit>,
+     ApplyInt16<&F::buttonSpinEdit>},
+    {{L"Locked", T::Boolean}, ZeroDefault, ReadBoolean<&F::locked>, ApplyBoolean<&F::locked>},
+}};
+
+constexpr PersistedKey kValueKey{L"Value", ValueType::String};
+const std::wstring kValueDefault = L"0.00";
+
+std::array<PersistedKey, 42> MakeKeys() {
+  std::array<PersistedKey, 42> keys{};
+  for (std::size_t i = 0; i < kRows.size(); ++i) keys[i] = kRows[i].key;
+  keys[41] = kValueKey;
+  return keys;
+}
+
+const std::array<PersistedKey, 42> kKeys = MakeKeys();
+
+}  // namespace
+
+std::span<const PersistedKey> PersistedKeys() { return kKeys; }
+
+void WriteProperties(KovraDouble& control, PropertyBag& bag) {
+  for (const Row& row : kRows) {
+    bag.WriteProperty(row.key.key, row.read(control), row.defaultValue(control));
+  }
+  // The number with "0." and DecimalPlaces zeros: no grouping, the locale's separator, and a
+  // trailing separator when there are no decimals.
+  const int places = control.State().properties.decimalPlaces;
+  const NumberMask saved{.grouped = false, .point = true, .decimals = places};
+  const double number = control.Entry().TextAsNumber();
+  bag.WriteProperty(kValueKey.key, FormatNumber(number, saved, control.State().separators),
+                    kValueDefault);
+}
+
+void ReadProperties(KovraDouble& control, PropertyBag& bag) {
+  for (const Row& row : kRows)
+    row.apply(control, bag.ReadProperty(row.key.key, row.defaultValue(control)));
+
+  ControlState& state = control.State();
+  state.changeGuard = 1;
+  try {
+    const std::wstring saved =
+        ToText(bag.ReadProperty(kValueKey.key, kValueDefault), state.separators);
+    control.Text1().SetText(saved);
+  } catch (...) {
+    state.changeGuard = 0;
+    throw;
+  }
+  // From here on a failing step is skipped and loading goes on.
+  try {
+    // Saved where the group separator of this locale was the decimal separator: its first
+    // occurrence is taken for this locale's decimal separator.
+    std::wstring text = control.Text1().Text();
+    if (const auto p = text.find(state.separators.group); p != std::wstring::npos) {
+      text[p] = state.separators.decimal;
+      control.SetValue(control.Entry().GeneralText(ParseNumber(text, state.separators)));
+    }
+  } catch (const ControlError&) {
+  }
+  try {
+    TextBox& box = control.Text1();
+    if (const FontRef font = box.GetFont()) {
+      // Underline, strikethrough, size, name, italic and bold are read from Text1's font object
+      // and written back to Text1: the box takes up its font object's attributes again.
+      box.SetFont(font);
+    }
+  } catch (const ControlError&) {
+  }
+  state.changeGuard = 0;
+}
+
+}  // namespace kovra

@@ -1,0 +1,23 @@
+// Every property and method of the control's interface reached by its member-table entry: the
+// getters, and the setters with their validation, messages, spin-range side effects, change
+// notification and conditional repaint. Values arrive as Variants and are coerced as an
+// Automation client expects; a refused coercion throws ControlError before anything is stored.
+#pragma once
+
+#include <span>
+
+#include "core/member_table.h"
+#include "platform/variant.h"
+
+namespace kovra {
+
+class KovraDouble;
+
+// The value of the property `member`. Throws TypeMismatch when the text is not a number (Value).
+Variant GetProperty(KovraDouble& control, const Member& member);
+// Assigns `value` (let or set) to the property `member`.
+void PutProperty(KovraDouble& control, const Member& member, const Variant& value);
+// Calls the method `member` with `arguments` (by position).
+void InvokeMethod(KovraDouble& control, const Member& member, std::span<const Variant> arguments);
+
+}  // namespace kovra
