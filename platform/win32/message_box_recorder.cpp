@@ -1,0 +1,108 @@
+#include "platform/win32/message_box_recorder.h"
+
+#include <algorithm>
+#include <array>
+#include <system_error>
+#include <utility>
+
+namespace kovra::win32 {
+
+namespace {
+
+// The recorders alive on this thread, oldest first.
+thread_local std::vector<MessageBoxRecorder*> t_recorders;
+// The boxes already read and told to close (a box is activated more than once, and each
+// recorder's hook sees it), until they are destroyed.
+thread_local std::vector<HWND> t_answered;
+
+// The static control that holds a message box's text.
+constexpr int kMessageTextId = 0xFFFF;
+
+std::wstring WindowText(HWND window) {
+  const int length = ::GetWindowTextLengthW(window);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = ::GetWindowTextW(window, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+  return text;
+}
+
+bool HasClass(HWND window, const wchar_t* name) {
+  std::array<wchar_t, 64> className{};
+  const int length = ::GetClassNameW(window, className.data(), static_cast<int>(className.size()));
+  return length > 0 && ::lstrcmpiW(className.data(), name) == 0;
+}
+
+bool IsMessageBox(HWND window) {
+  return HasClass(window, L"#32770") && ::GetDlgItem(window, kMessageTextId) != nullptr;
+}
+
+// The image of the box's icon control (the static child with SS_ICON), or nullptr.
+HICON ShownIcon(HWND dialog) {
+  struct Search {
+    HICON icon = nullptr;
+  } search;
+  ::EnumChildWindows(
+      dialog,
+      [](HWND child, LPARAM state) -> BOOL {
+        if (!HasClass(child, L"Static")) return TRUE;
+        if ((::GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) return TRUE;
+        reinterpret_cast<Search*>(state)->icon =
+            reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0));
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.icon;
+}
+
+// The standard icon whose shared system image `icon` is.
+std::optional<MessageIcon> RecogniseIcon(HICON icon) {
+  if (icon == nullptr) return std::nullopt;
+  const std::array<std::pair<LPCWSTR, MessageIcon>, 4> standard{{
+      {IDI_HAND, MessageIcon::Critical},
+      {IDI_QUESTION, MessageIcon::Question},
+      {IDI_EXCLAMATION, MessageIcon::Exclamation},
+      {IDI_ASTERISK, MessageIcon::Information},
+  }};
+  for (const auto& [resource, meaning] : standard) {
+    if (::LoadIconW(nullptr, resource) == icon) return meaning;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+MessageBoxRecorder::MessageBoxRecorder()
+    : hook_(::SetWindowsHookExW(WH_CBT, &HookProcedure, nullptr, ::GetCurrentThreadId())) {
+  if (!hook_) {
+    throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
+                            "SetWindowsHookExW(WH_CBT)");
+  }
+  t_recorders.push_back(this);
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() { std::erase(t_recorders, this); }
+
+LRESULT CALLBACK MessageBoxRecorder::HookProcedure(int code, WPARAM wParam, LPARAM lParam) {
+  MessageBoxRecorder* recorder = t_recorders.empty() ? nullptr : t_recorders.back();
+  if (recorder != nullptr) {
+    auto* window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && IsMessageBox(window)) {
+      recorder->Answer(window);
+    } else if (code == HCBT_DESTROYWND) {
+      std::erase(t_answered, window);
+    }
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void MessageBoxRecorder::Answer(HWND dialog) {
+  if (std::ranges::find(t_answered, dialog) != t_answered.end()) return;
+  t_answered.push_back(dialog);
+  recorded_.push_back({WindowText(::GetDlgItem(dialog, kMessageTextId)), WindowText(dialog),
+                       RecogniseIcon(ShownIcon(dialog))});
+  // Activation comes before the box's message loop runs; the loop then finds the OK click.
+  ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
+}
+
+}  // namespace kovra::win32

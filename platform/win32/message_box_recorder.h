@@ -1,0 +1,44 @@
+// For tests and scripted runs: while a recorder lives, every message box that this thread
+// opens is read (text, title, icon) and answered with OK at once, so that nothing waits for a
+// user. Several recorders may live on one thread, ending in any order; the youngest one alive
+// records.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/message_dialog.h"
+#include "platform/win32/handles.h"
+
+namespace kovra::win32 {
+
+struct RecordedMessageBox {
+  std::wstring text;
+  std::wstring title;
+  // The icon the box shows, recognised by its image; empty when it shows none or one that is
+  // not a standard message-box icon.
+  std::optional<MessageIcon> icon;
+};
+
+class MessageBoxRecorder {
+ public:
+  MessageBoxRecorder();
+  ~MessageBoxRecorder();
+  MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+  MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+  // The boxes answered so far, oldest first.
+  const std::vector<RecordedMessageBox>& Recorded() const { return recorded_; }
+
+ private:
+  static LRESULT CALLBACK HookProcedure(int code, WPARAM wParam, LPARAM lParam);
+  void Answer(HWND dialog);
+
+  UniqueHook hook_;
+  std::vector<RecordedMessageBox> recorded_;
+};
+
+}  // namespace kovra::win32
