@@ -24,11 +24,11 @@ using namespace kovra;
 
 constexpr std::array kMinValues{-900000000000.0, -100.0, -1.5, 0.0, 10.0};
 constexpr std::array kMaxValues{900000000000.0, 500.0, 99.99, 1e15};
-constexpr std::array kNamedKeys{L"Backspace", L"Delete", L"Enter", L"Escape", L"Left", L"Right",
-                                L"Home",      L"End",    L"Shift+Left", L"Shift+End", L"Ctrl+C",
-                                L"Ctrl+V",    L"Ctrl+X", L"Ctrl+Z",     L"Period", L"Comma"};
-constexpr std::wstring_view kPasteTexts[] = {L"15", L"1.5", L"-2", L"ab", L"", L" 7 ", L"1,234.5",
-                                             L"999999999999999", L"0.000001", L"-"};
+constexpr std::array kNamedKeys{
+    L"Backspace",  L"Delete",    L"Enter",  L"Escape", L"Left",   L"Right",  L"Home",   L"End",
+    L"Shift+Left", L"Shift+End", L"Ctrl+C", L"Ctrl+V", L"Ctrl+X", L"Ctrl+Z", L"Period", L"Comma"};
+constexpr std::wstring_view kPasteTexts[] = {
+    L"15", L"1.5", L"-2", L"ab", L"", L" 7 ", L"1,234.5", L"999999999999999", L"0.000001", L"-"};
 
 [[noreturn]] void Broken(const char* promise, const std::wstring& text) {
   std::fprintf(stderr, "broken promise: %s (text \"%s\")\n", promise, tools::ToUtf8(text).c_str());

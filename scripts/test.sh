@@ -19,14 +19,17 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$jobs"
 fuzz_work=$(mktemp -d)
 trap 'rm -rf "$fuzz_work"' EXIT
-mkdir "$fuzz_work/corpus"
-if ! build/fuzz/fuzz/key_engine_fuzzer -seed=1 -max_total_time="${KOVRA_FUZZ_SECONDS:-60}" \
-    -artifact_prefix=build/fuzz/ "$fuzz_work/corpus" >"$fuzz_work/log" 2>&1; then
-  tail -n 60 "$fuzz_work/log"
-  echo "key_engine_fuzzer found a fault; the input is in build/fuzz/"
-  exit 1
-fi
-grep -E "^Done" "$fuzz_work/log"
+for fuzzer in key_engine_fuzzer property_bag_fuzzer; do
+  mkdir "$fuzz_work/$fuzzer"
+  if ! build/fuzz/fuzz/$fuzzer -seed=1 -max_total_time="${KOVRA_FUZZ_SECONDS:-45}" -timeout=20 \
+      -rss_limit_mb=4096 -artifact_prefix=build/fuzz/ "$fuzz_work/$fuzzer" \
+      >"$fuzz_work/$fuzzer.log" 2>&1; then
+    tail -n 60 "$fuzz_work/$fuzzer.log"
+    echo "$fuzzer found a fault; the input is in build/fuzz/"
+    exit 1
+  fi
+  echo "$fuzzer: $(grep -E "^Done" "$fuzz_work/$fuzzer.log")"
+done
 
 echo "== benchmarks"
 cmake --preset release >/dev/null

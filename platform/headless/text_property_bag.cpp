@@ -28,11 +28,23 @@ std::wstring Shortest(Number value) {
   return Widen(std::string(buffer, result.ptr));
 }
 
+// Inside quotes: "" is a quote, \\ a backslash, \uXXXX a control character, so that every
+// text stays on its line.
 std::wstring Quote(std::wstring_view s) {
+  static constexpr wchar_t kHex[] = L"0123456789ABCDEF";
   std::wstring quoted = L"\"";
   for (wchar_t c : s) {
-    quoted += c;
-    if (c == L'"') quoted += L'"';
+    const auto code = static_cast<unsigned>(c) & 0xFFFFu;
+    if (c == L'"') {
+      quoted += L"\"\"";
+    } else if (c == L'\\') {
+      quoted += L"\\\\";
+    } else if (code < 0x20 || code == 0x7F) {
+      quoted += L"\\u";
+      for (int shift = 12; shift >= 0; shift -= 4) quoted += kHex[(code >> shift) & 0xF];
+    } else {
+      quoted += c;
+    }
   }
   return quoted + L"\"";
 }
@@ -103,6 +115,26 @@ std::wstring Unquote(std::wstring_view s) {
     if (s[i] == L'"') {
       if (i + 2 >= s.size() || s[i + 1] != L'"') Bad(s);
       ++i;
+    } else if (s[i] == L'\\') {
+      if (i + 2 < s.size() && s[i + 1] == L'\\') {
+        ++i;
+      } else if (i + 6 < s.size() && s[i + 1] == L'u') {
+        unsigned code = 0;
+        for (std::size_t k = i + 2; k < i + 6; ++k) {
+          const wchar_t h = s[k];
+          const int digit = h >= L'0' && h <= L'9'   ? h - L'0'
+                            : h >= L'A' && h <= L'F' ? h - L'A' + 10
+                            : h >= L'a' && h <= L'f' ? h - L'a' + 10
+                                                     : -1;
+          if (digit < 0) Bad(s);
+          code = code * 16 + static_cast<unsigned>(digit);
+        }
+        text += static_cast<wchar_t>(code);
+        i += 5;
+        continue;
+      } else {
+        Bad(s);
+      }
     }
     text += s[i];
   }

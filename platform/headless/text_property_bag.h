@@ -1,6 +1,7 @@
 // A property bag in memory with a readable text form, one `Key = value` per line, in the
 // spelling of a form file: 2 (16-bit), 2& or &H80000005& (32-bit), 8.25! (Single),
-// 900000000000# (Double), True / False, "text" ("" for a quote), Font("Tahoma", 8.25!, True,
+// 900000000000# (Double), True / False, "text" ("" a quote, \\ a backslash, \u000A a control
+// character), Font("Tahoma", 8.25!, True,
 // False, False, False) (name, size, bold, italic, underline, strikethrough), Picture("name"),
 // Empty. It remembers the keys in the order they were first written and which keys were read.
 #pragma once
