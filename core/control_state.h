@@ -7,6 +7,7 @@
 #include <string>
 
 #include "entry/number_text.h"
+#include "frame/colours.h"
 #include "platform/types.h"
 
 namespace kovra {
@@ -59,6 +60,8 @@ struct ControlState {
   std::wstring secondUndoText;         // the other text Ctrl+Z swaps with
   bool themeLibraryAvailable = false;  // "uxtheme.dll" could be loaded
   bool hasFocus = false;               // the control holds the focus
+  std::int32_t spinButtonWidth = 0;    // set by the layout: the system's scroll-arrow width
+  SystemColourTable systemColours;     // refilled by LoadSystemColors at every refresh
 };
 
 // Sets the change guard for one scope and clears it when the scope ends, however it ends.

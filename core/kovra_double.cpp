@@ -17,15 +17,21 @@ KovraDouble::KovraDouble(Platform& platform)
     : platform_(platform),
       surface_(platform.CreateControlSurface()),
       text1_(platform.CreateTextBox(*surface_)),
+      up_(platform.CreatePictureSurface(*surface_)),
+      down_(platform.CreatePictureSurface(*surface_)),
       timer1_(MakeTimer(platform, 3)),
       timer2_(MakeTimer(platform, 3)),
       timer3_(MakeTimer(platform, 500)),
       entry_(state_, *text1_, platform, surface_->WindowHandle()) {
   text1_->SetText(L"0.00");  // the designed text, before anyone listens
   text1_->SetEvents(this);
+  surface_->SetResizeHandler([this] { UserControl_Resize(); });
 }
 
-KovraDouble::~KovraDouble() { text1_->SetEvents(nullptr); }
+KovraDouble::~KovraDouble() {
+  surface_->SetResizeHandler(nullptr);
+  text1_->SetEvents(nullptr);
+}
 
 void KovraDouble::Initialize() {
   state_.themeLibraryAvailable = platform_.GetSystem().ThemeLibraryAvailable();

@@ -3,13 +3,17 @@
 // engine, and carries the names the container calls: Initialize, InitProperties, Show, Value.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "core/control_state.h"
 #include "entry/entry_engine.h"
 #include "platform/platform.h"
+#include "platform/property_bag.h"
+#include "platform/variant.h"
 
 namespace kovra {
 
@@ -26,6 +30,15 @@ class KovraDouble final : private TextBoxEvents {
   void InitProperties();  // a newly placed control takes its defaults
   void Show();            // the surface presents its image
 
+  // The full refresh, run by the container's resize notification and by the setters of the
+  // properties that change the look or the format (frame/kovra_double_refresh.cpp).
+  void UserControl_Resize();
+  // Repaints the control surface from its kept image; no layout.
+  void Refresh();
+  // The spin-button renderers, with the visual state to show (0 normal, 1 hot, 2 pressed).
+  void PaintUpButton(std::uint8_t& state);
+  void PaintDownButton(std::uint8_t& state);
+
   // Focus notifications of the container, and Text1's Validate, which the container raises
   // before the focus leaves for a control that asks for validation (`cancel` keeps it).
   void EnterFocus() { entry_.EnterFocus(); }
@@ -38,10 +51,25 @@ class KovraDouble final : private TextBoxEvents {
   std::wstring Value() const { return entry_.Value(); }
   void SetValue(std::wstring_view newValue) { entry_.SetValue(newValue); }
 
+  // Late binding: a property or method of the interface by name (any case) or dispatch
+  // identifier, with Automation coercions. Unknown names fail with InvalidArgument.
+  Variant GetProperty(std::wstring_view name);
+  void PutProperty(std::wstring_view name, const Variant& value);
+  void Invoke(std::wstring_view name, std::span<const Variant> arguments = {});
+  Variant GetProperty(std::int32_t dispatchId);
+  void PutProperty(std::int32_t dispatchId, const Variant& value);
+
+  // Persistence in the container's property bag (ReadProperties replaces InitProperties).
+  void WriteProperties(PropertyBag& bag);
+  void ReadProperties(PropertyBag& bag);
+
+  Platform& GetPlatform() { return platform_; }
   ControlState& State() { return state_; }
   const ControlState& State() const { return state_; }
   TextBox& Text1() { return *text1_; }
   ControlSurface& UserControl() { return *surface_; }
+  PictureSurface& Up() { return *up_; }
+  PictureSurface& Down() { return *down_; }
   Timer& Timer1() { return *timer1_; }
   Timer& Timer2() { return *timer2_; }
   Timer& Timer3() { return *timer3_; }
@@ -64,6 +92,8 @@ class KovraDouble final : private TextBoxEvents {
   ControlState state_;
   std::unique_ptr<ControlSurface> surface_;
   std::unique_ptr<TextBox> text1_;
+  std::unique_ptr<PictureSurface> up_;
+  std::unique_ptr<PictureSurface> down_;
   std::unique_ptr<Timer> timer1_;  // hover tracking
   std::unique_ptr<Timer> timer2_;  // spin buttons' hot state
   std::unique_ptr<Timer> timer3_;  // spin auto-repeat

@@ -67,6 +67,8 @@ class EntryEngine {
   void Validate(bool& cancel);
 
   const std::wstring& AcceptedText() const { return acceptedText_; }
+  // The full refresh records the text it reformatted as the accepted one.
+  void RememberAcceptedText(const std::wstring& text) { acceptedText_ = text; }
   bool BackspacePending() const { return backspacePending_; }
   const std::wstring& SavedClipboardText() const { return savedClipboardText_; }
   std::uint8_t UndoToggle() const { return undoToggle_; }

@@ -7,8 +7,10 @@
 #include "platform/clipboard.h"
 #include "platform/container.h"
 #include "platform/control_surface.h"
+#include "platform/drawing_services.h"
 #include "platform/locale.h"
 #include "platform/message_dialog.h"
+#include "platform/surface_picture.h"
 #include "platform/system_services.h"
 #include "platform/text_box.h"
 #include "platform/timer.h"
@@ -23,12 +25,15 @@ class Platform {
   virtual std::unique_ptr<ControlSurface> CreateControlSurface() = 0;
   virtual std::unique_ptr<TextBox> CreateTextBox(ControlSurface& owner) = 0;
   virtual std::unique_ptr<Timer> CreateTimer() = 0;
+  // A picture surface (`Up`, `Down`) on `owner`, hidden until it is shown.
+  virtual std::unique_ptr<PictureSurface> CreatePictureSurface(ControlSurface& owner) = 0;
 
   virtual Clipboard& GetClipboard() = 0;
   virtual MessageDialog& GetMessageDialog() = 0;
   virtual Locale& GetLocale() = 0;
   virtual Container& GetContainer() = 0;
   virtual SystemServices& GetSystem() = 0;
+  virtual DrawingServices& GetDrawing() = 0;
 };
 
 }  // namespace kovra

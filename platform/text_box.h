@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/drawing.h"
+#include "platform/surface_placement.h"
 #include "platform/types.h"
 
 namespace kovra {
@@ -38,10 +40,8 @@ inline constexpr std::int16_t Ctrl = 2;
 inline constexpr std::int16_t Alt = 4;
 }  // namespace shift_state
 
-class TextBox {
+class TextBox : public ChildWindow {
  public:
-  virtual ~TextBox() = default;
-
   // Registers the one receiver of this box's notifications (nullptr: none).
   virtual void SetEvents(TextBoxEvents* events) = 0;
 
@@ -69,9 +69,64 @@ class TextBox {
   // The native window handle (0 where there is none).
   virtual std::uintptr_t WindowHandle() const = 0;
 
+  // What the full refresh sets: input enabled, colours, pointer, tooltip and alignment
+  // (LeftJustifyAlignment 0, RightJustifyAlignment 1, CenterAlignment 2).
+  virtual bool Enabled() const = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+  virtual Rgb BackColor() const = 0;
+  virtual void SetBackColor(Rgb colour) = 0;
+  virtual Rgb ForeColor() const = 0;
+  virtual void SetForeColor(Rgb colour) = 0;
+  virtual std::int32_t MousePointer() const = 0;
+  virtual void SetMousePointer(std::int32_t pointer) = 0;
+  virtual PictureRef MouseIcon() const = 0;
+  virtual void SetMouseIcon(PictureRef icon) = 0;
+  virtual std::wstring ToolTipText() const = 0;
+  virtual void SetToolTipText(const std::wstring& text) = 0;
+  virtual std::int16_t Alignment() const = 0;
+  virtual void SetAlignment(std::int16_t alignment) = 0;
+
+  // Dynamic data exchange and OLE drag settings, which the box keeps for its container. No
+  // platform here offers a DDE partner: a link mode other than none, and the link methods, fail
+  // with LinkNotActive, as a text box whose link partner does not answer.
+  virtual std::wstring LinkItem() const { return links_.item; }
+  virtual void SetLinkItem(const std::wstring& item) { links_.item = item; }
+  virtual std::wstring LinkTopic() const { return links_.topic; }
+  virtual void SetLinkTopic(const std::wstring& topic) { links_.topic = topic; }
+  virtual std::int16_t LinkMode() const { return links_.mode; }
+  virtual void SetLinkMode(std::int16_t mode);
+  virtual std::int16_t LinkTimeout() const { return links_.timeout; }
+  virtual void SetLinkTimeout(std::int16_t timeout) { links_.timeout = timeout; }
+  virtual void LinkExecute(const std::wstring& command);
+  virtual void LinkPoke();
+  virtual void LinkRequest();
+  virtual void LinkSend();
+  // 0 manual, 1 automatic; OLEDrag starts a manual drag (there is no drag source to start here).
+  virtual std::int16_t OLEDragMode() const { return links_.oleDragMode; }
+  virtual void SetOLEDragMode(std::int16_t mode) { links_.oleDragMode = mode; }
+  virtual std::int16_t OLEDropMode() const { return links_.oleDropMode; }
+  virtual void SetOLEDropMode(std::int16_t mode) { links_.oleDropMode = mode; }
+  virtual void OLEDrag() {}
+  virtual bool RightToLeft() const { return links_.rightToLeft; }
+  virtual void SetRightToLeft(bool on) { links_.rightToLeft = on; }
+  // Whether the selection is hidden while the box has no focus (read only; the default True).
+  virtual bool HideSelection() const { return true; }
+
   // The user's input, delivered as the platform delivers a key: key-down, then the character
   // (when the key makes one), then key-up. `character` 0 means the key makes no character.
   virtual void PressKey(std::int16_t keyCode, std::int16_t shift, wchar_t character) = 0;
+
+ private:
+  struct LinkSettings {
+    std::wstring item;
+    std::wstring topic;
+    std::int16_t mode = 0;
+    std::int16_t timeout = 50;
+    std::int16_t oleDragMode = 0;
+    std::int16_t oleDropMode = 0;
+    bool rightToLeft = false;
+  };
+  LinkSettings links_;
 };
 
 }  // namespace kovra

@@ -1,11 +1,13 @@
 // kovra-driver: plays driver scripts (files named on the command line, or standard input)
-// against KovraDouble on the headless platform and prints what the control shows.
+// against KovraDouble on the headless platform and prints what the control shows; `picture`
+// and `sheet` write PNG files.
 // Exits 1 when an expectation in a script failed.
 #include <fstream>
 #include <iostream>
 #include <string>
 
 #include "tools/headless_script_platform.h"
+#include "tools/png_file.h"
 #include "tools/script_runner.h"
 
 namespace {
@@ -28,6 +30,7 @@ int main(int argc, char** argv) {
         return std::make_unique<tools::HeadlessScriptPlatform>(*preset);
       },
       L"en-US");
+  runner.SetPictureWriter(tools::WritePng);
   if (argc < 2) {
     Play(std::cin, runner);
   }

@@ -52,6 +52,20 @@ Boolean16 ScriptBoolean(const std::wstring& text) {
   throw ScriptError("not a Boolean: " + ToUtf8(text));
 }
 
+// A colour as scripts write it: "&H80000005", "&HC00000" or a decimal number.
+OleColor ScriptColour(const std::wstring& text) {
+  if (text.starts_with(L"&H") || text.starts_with(L"&h")) {
+    const std::string hex = ToUtf8(text.substr(2));
+    OleColor colour = 0;
+    const auto [end, error] = std::from_chars(hex.data(), hex.data() + hex.size(), colour, 16);
+    if (error != std::errc() || end != hex.data() + hex.size()) {
+      throw ScriptError("not a colour: " + ToUtf8(text));
+    }
+    return colour;
+  }
+  return static_cast<OleColor>(ScriptNumber(text));
+}
+
 // The members a script can set by name, as loading stores them: no checks, no repaint.
 struct MemberSetter {
   std::wstring_view name;
@@ -68,6 +82,25 @@ constexpr MemberSetter kMemberSetters[] = {
     {L"ButtonSpinMin", [](auto& p, auto& v) { p.buttonSpinMin = ScriptNumber(v); }},
     {L"SelLength", [](auto& p, auto& v) { p.selLength = ScriptInt(v); }},
     {L"SelStart", [](auto& p, auto& v) { p.selStart = ScriptInt(v); }},
+    // The look.
+    {L"Appearance", [](auto& p, auto& v) { p.appearance = ScriptInt16(v); }},
+    {L"Border3DStyle", [](auto& p, auto& v) { p.border3DStyle = ScriptInt16(v); }},
+    {L"Edit3DOption", [](auto& p, auto& v) { p.edit3DOption = ScriptInt16(v); }},
+    {L"Edit3DColor", [](auto& p, auto& v) { p.edit3DColor = ScriptColour(v); }},
+    {L"XPGetTheme", [](auto& p, auto& v) { p.xpGetTheme = ScriptInt16(v); }},
+    {L"WinTheme", [](auto& p, auto& v) { p.winTheme = ScriptInt16(v); }},
+    {L"WinBorderWidth", [](auto& p, auto& v) { p.winBorderWidth = ScriptInt16(v); }},
+    {L"WinBorderColor", [](auto& p, auto& v) { p.winBorderColor = ScriptColour(v); }},
+    {L"WinBorderColorOption", [](auto& p, auto& v) { p.winBorderColorOption = ScriptInt16(v); }},
+    {L"WinBorderOverColor", [](auto& p, auto& v) { p.winBorderOverColor = ScriptColour(v); }},
+    {L"WinBorderEffect", [](auto& p, auto& v) { p.winBorderEffect = ScriptBoolean(v); }},
+    {L"ButtonSpinEdit", [](auto& p, auto& v) { p.buttonSpinEdit = ScriptInt16(v); }},
+    {L"ButtonSpinArrowColor", [](auto& p, auto& v) { p.buttonSpinArrowColor = ScriptColour(v); }},
+    {L"Enabled", [](auto& p, auto& v) { p.enabled = ScriptBoolean(v); }},
+    {L"Locked", [](auto& p, auto& v) { p.locked = ScriptBoolean(v); }},
+    {L"BackColor", [](auto& p, auto& v) { p.backColor = ScriptColour(v); }},
+    {L"ForeColor", [](auto& p, auto& v) { p.foreColor = ScriptColour(v); }},
+    {L"MousePointer", [](auto& p, auto& v) { p.mousePointer = ScriptInt(v); }},
 };
 
 constexpr std::pair<std::wstring_view, MessageIcon> kIcons[] = {
@@ -114,6 +147,11 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::Commands() {
       {L"handler", 1, &ScriptRunner::Handler}, {L"show", 0, &ScriptRunner::Show},
       {L"expect", 1, &ScriptRunner::Expect},   {L"events", 0, &ScriptRunner::Events},
       {L"forget", 0, &ScriptRunner::Forget},   {L"advance", 1, &ScriptRunner::Advance},
+      // The looks (script_drawing_actions.cpp).
+      {L"resize", 2, &ScriptRunner::Resize},   {L"refresh", 0, &ScriptRunner::RefreshAll},
+      {L"paint", 2, &ScriptRunner::Paint},     {L"hoverframe", 0, &ScriptRunner::HoverFrame},
+      {L"theme", 1, &ScriptRunner::Theme},     {L"align", 1, &ScriptRunner::Align},
+      {L"picture", 1, &ScriptRunner::Picture}, {L"sheet", 2, &ScriptRunner::Sheet},
   };
   return kCommands;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/kovra_double.h"
+#include "tools/control_picture.h"
 #include "tools/script_platform.h"
 
 namespace kovra::tools {
@@ -30,6 +31,10 @@ class ScriptRunner {
   void TranslateSeparators(bool on) { translate_ = on; }
   // Prints each line before it runs (the driver does; the tests do not).
   void EchoLines(bool on) { echo_ = on; }
+  // Where `picture` and `sheet` write their files (the driver writes PNG); without one they
+  // only compose the picture.
+  using PictureWriter = std::function<void(const std::string& path, const Bitmap& picture)>;
+  void SetPictureWriter(PictureWriter writer) { writePicture_ = std::move(writer); }
 
   // Runs one line. A malformed line or a failed expectation is reported on the output, with the
   // line's number, and counted; the script goes on.
@@ -63,6 +68,14 @@ class ScriptRunner {
   void Events(const Arguments& args);
   void Forget(const Arguments& args);
   void Advance(const Arguments& args);
+  void Resize(const Arguments& args);
+  void RefreshAll(const Arguments& args);
+  void Paint(const Arguments& args);
+  void HoverFrame(const Arguments& args);
+  void Theme(const Arguments& args);
+  void Align(const Arguments& args);
+  void Picture(const Arguments& args);
+  void Sheet(const Arguments& args);
 
   KovraDouble& Control();
   ScriptPlatform& Platform();
@@ -86,6 +99,8 @@ class ScriptRunner {
   int failures_ = 0;
   int cases_ = 0;
   int skippedCases_ = 0;
+  PictureWriter writePicture_;
+  std::vector<CaptionedPicture> pictures_;  // taken since the last sheet
 };
 
 // Splits a script line into words; "double quoted" words may hold blanks and the escapes

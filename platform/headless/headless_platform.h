@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/headless/headless_drawing.h"
 #include "platform/headless/headless_locale.h"
 #include "platform/headless/headless_text_box.h"
 #include "platform/headless/recording_services.h"
@@ -20,12 +21,14 @@ class HeadlessPlatform final : public Platform {
   std::unique_ptr<ControlSurface> CreateControlSurface() override;
   std::unique_ptr<TextBox> CreateTextBox(ControlSurface& owner) override;
   std::unique_ptr<Timer> CreateTimer() override { return clock.CreateTimer(); }
+  std::unique_ptr<PictureSurface> CreatePictureSurface(ControlSurface& owner) override;
 
   Clipboard& GetClipboard() override { return clipboard; }
   MessageDialog& GetMessageDialog() override { return messages; }
   Locale& GetLocale() override { return locale; }
   Container& GetContainer() override { return container; }
   SystemServices& GetSystem() override { return system; }
+  DrawingServices& GetDrawing() override { return drawing; }
 
   VirtualClock clock;
   MemoryClipboard clipboard;
@@ -33,6 +36,7 @@ class HeadlessPlatform final : public Platform {
   HeadlessLocale locale;
   RecordingContainer container;
   HeadlessSystem system;
+  HeadlessDrawing drawing;
 
  private:
   std::uintptr_t NextWindow() { return nextWindow_ += 4; }

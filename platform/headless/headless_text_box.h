@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/clipboard.h"
+#include "platform/headless/headless_child.h"
 #include "platform/text_box.h"
 
 namespace kovra::headless {
@@ -21,7 +22,7 @@ inline constexpr std::int16_t Right = 39;
 inline constexpr std::int16_t Delete = 46;
 }  // namespace key
 
-class HeadlessTextBox final : public TextBox {
+class HeadlessTextBox final : public HeadlessChildWindow<TextBox> {
  public:
   HeadlessTextBox(Clipboard& clipboard, std::uintptr_t window);
 
@@ -40,6 +41,21 @@ class HeadlessTextBox final : public TextBox {
   bool Focused() const { return focused_; }
   std::uintptr_t WindowHandle() const override { return window_; }
   void PressKey(std::int16_t keyCode, std::int16_t shift, wchar_t character) override;
+
+  bool Enabled() const override { return enabled_; }
+  void SetEnabled(bool enabled) override { enabled_ = enabled; }
+  Rgb BackColor() const override { return backColor_; }
+  void SetBackColor(Rgb colour) override { backColor_ = colour; }
+  Rgb ForeColor() const override { return foreColor_; }
+  void SetForeColor(Rgb colour) override { foreColor_ = colour; }
+  std::int32_t MousePointer() const override { return mousePointer_; }
+  void SetMousePointer(std::int32_t pointer) override { mousePointer_ = pointer; }
+  PictureRef MouseIcon() const override { return mouseIcon_; }
+  void SetMouseIcon(PictureRef icon) override { mouseIcon_ = std::move(icon); }
+  std::wstring ToolTipText() const override { return toolTipText_; }
+  void SetToolTipText(const std::wstring& text) override { toolTipText_ = text; }
+  std::int16_t Alignment() const override { return alignment_; }
+  void SetAlignment(std::int16_t alignment) override { alignment_ = alignment; }
 
  private:
   void ActOnKey(std::int16_t keyCode, std::int16_t shift);
@@ -60,6 +76,13 @@ class HeadlessTextBox final : public TextBox {
   bool locked_ = false;
   bool focused_ = false;
   FontRef font_ = std::make_shared<Font>();
+  bool enabled_ = true;
+  Rgb backColor_ = MakeRgb(255, 255, 255);
+  Rgb foreColor_ = MakeRgb(0, 0, 0);
+  std::int32_t mousePointer_ = 0;
+  PictureRef mouseIcon_;
+  std::wstring toolTipText_;
+  std::int16_t alignment_ = 0;
 };
 
 }  // namespace kovra::headless

@@ -10,7 +10,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/container.h"
-#include "platform/control_surface.h"
+#include "platform/headless/headless_surfaces.h"
 #include "platform/message_dialog.h"
 #include "platform/system_services.h"
 
@@ -68,24 +68,13 @@ class HeadlessSystem final : public SystemServices {
  public:
   bool ThemeLibraryAvailable() override { return themeLibraryAvailable; }
   void LockWindowUpdate(std::uintptr_t window) override { windowLocks.push_back(window); }
+  void ShowAbout(const std::wstring& caption, const std::wstring& versionLine) override {
+    aboutBoxes.push_back(caption + L" / " + versionLine);
+  }
 
   bool themeLibraryAvailable = true;
   std::vector<std::uintptr_t> windowLocks;  // each call's window; 0 releases
-};
-
-class HeadlessSurface final : public ControlSurface {
- public:
-  explicit HeadlessSurface(std::uintptr_t window) : window_(window) {}
-  std::uintptr_t WindowHandle() const override { return window_; }
-  FontRef GetFont() const override { return font_; }
-  void SetFont(FontRef font) override { font_ = std::move(font); }
-  void Refresh() override { ++refreshCount; }
-
-  int refreshCount = 0;
-
- private:
-  std::uintptr_t window_;
-  FontRef font_ = std::make_shared<Font>();
+  std::vector<std::wstring> aboutBoxes;     // "caption / version line" of each About box
 };
 
 }  // namespace kovra::headless

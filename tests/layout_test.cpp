@@ -1,0 +1,300 @@
+// ArrangeChildren and the height rules on the headless children: the tables for every look,
+// the spin-button column, and the steps that are skipped when a child refuses a value or the
+// 16-bit arithmetic overflows.
+#include <gtest/gtest.h>
+
+#include "core/enumerations.h"
+#include "frame/layout.h"
+#include "platform/headless/headless_drawing.h"
+#include "platform/headless/headless_surfaces.h"
+#include "platform/headless/headless_text_box.h"
+#include "platform/headless/recording_services.h"
+
+namespace kovra::test {
+namespace {
+
+class LayoutTest : public ::testing::Test {
+ protected:
+  LayoutTest() {
+    surface.SetScaleMode(ScaleUnit::Pixels);
+    state.properties = DefaultProperties();
+    state.themeLibraryAvailable = true;
+  }
+
+  LayoutParts Parts() { return {surface, text1, up, down, drawing}; }
+  void Size(int width, int height) { surface.SetExtent(width, height); }
+  void Arrange() { ArrangeChildren(state, Parts()); }
+  PropertyMembers& P() { return state.properties; }
+
+  headless::MemoryClipboard clipboard;
+  headless::HeadlessSurface surface{1};
+  headless::HeadlessTextBox text1{clipboard, 2};
+  headless::HeadlessPictureSurface up{3};
+  headless::HeadlessPictureSurface down{4};
+  headless::HeadlessDrawing drawing;
+  ControlState state;
+};
+
+struct ColumnCase {
+  std::int16_t appearance, xpGetTheme, border3DStyle, alignment;
+  bool spin;
+  std::int16_t w;
+  float width, left;  // for SW 120 and UW 16
+};
+
+const ColumnCase kColumns[] = {
+    // WindowsAppearance, AutomaticGetTheme
+    {0, 0, 1, 0, true, 1, 120 - 4 - 16, 3},
+    {0, 0, 1, 0, false, 1, 120 - 6, 3},
+    {0, 0, 1, 1, true, 1, 120 - 4 - 16, 1},
+    {0, 0, 1, 1, false, 1, 120 - 5, 1},
+    {0, 0, 1, 2, true, 1, 120 - 2 - 16, 1},
+    {0, 0, 1, 2, false, 5, 120 - 2, 1},
+    // WindowsAppearance, ManualGetTheme, W = 3
+    {0, 1, 1, 0, true, 3, 120 - 8 - 16, 5},
+    {0, 1, 1, 0, false, 3, 120 - 8 - 2, 5},
+    {0, 1, 1, 1, true, 3, 120 - 8 - 16, 3},
+    {0, 1, 1, 1, false, 3, 120 - 8 - 1, 3},
+    {0, 1, 1, 2, true, 3, 120 - 6, 3},
+    {0, 1, 1, 2, false, 3, 120 - 6, 3},
+    // Standard3DAppearance, styles 0..5
+    {1, 0, 0, 0, true, 1, 120 - 6 - 16, 4},
+    {1, 0, 5, 0, false, 1, 120 - 6, 4},
+    {1, 0, 3, 1, true, 1, 120 - 6 - 16, 2},
+    {1, 0, 1, 1, false, 1, 120 - 6, 2},
+    {1, 0, 2, 2, true, 1, 120 - 2 - 16, 2},
+    {1, 0, 4, 2, false, 1, 120 - 4, 2},
+    // GBRaisedBorderStyle
+    {1, 0, 6, 0, true, 1, 120 - 8 - 16, 5},
+    {1, 0, 6, 0, false, 1, 120 - 8, 5},
+    {1, 0, 6, 1, true, 1, 120 - 8 - 16, 3},
+    {1, 0, 6, 1, false, 1, 120 - 8, 3},
+    {1, 0, 6, 2, true, 1, 120 - 6, 3},
+    {1, 0, 6, 2, false, 1, 120 - 6, 3},
+};
+
+TEST_F(LayoutTest, TextColumnFollowsTheTableOfEveryLook) {
+  Size(120, 21);
+  for (const ColumnCase& c : kColumns) {
+    P().appearance = c.appearance;
+    P().xpGetTheme = c.xpGetTheme;
+    P().border3DStyle = c.border3DStyle;
+    P().buttonSpin = ToBoolean16(c.spin);
+    P().winBorderWidth = c.w;
+    text1.SetAlignment(c.alignment);
+    Arrange();
+    EXPECT_EQ(text1.Width(), c.width) << c.appearance << "/" << c.xpGetTheme << "/"
+                                      << c.border3DStyle << " alignment " << c.alignment
+                                      << (c.spin ? " with" : " without") << " spin";
+    EXPECT_EQ(text1.Left(), c.left) << c.appearance << "/" << c.xpGetTheme << "/"
+                                    << c.border3DStyle << " alignment " << c.alignment;
+  }
+}
+
+struct ButtonCase {
+  std::int16_t appearance, xpGetTheme, border3DStyle, w;
+  bool themeLibrary;
+  float upLeft, upTop, upHeight, downTop;  // for 120 × 21: half height 10
+};
+
+const ButtonCase kButtons[] = {
+    {0, 0, 1, 1, true, 120 - 1 - 16, 1, 9, 11},
+    {0, 0, 1, 1, false, 120 - 1 - 16, 1, 9, 10},
+    {0, 1, 1, 1, true, 120 - 1 - 16, 1, 9, 10},
+    {0, 1, 1, 3, true, 120 - 3 - 16, 3, 7, 10},
+    {1, 0, 1, 1, true, 120 - 2 - 16, 2, 8, 11},  // Down.Top does not look at Appearance
+    {1, 1, 1, 1, true, 120 - 2 - 16, 2, 8, 10},
+    {1, 0, 6, 1, false, 120 - 3 - 16, 3, 7, 10},
+};
+
+TEST_F(LayoutTest, SpinButtonsArePlacedFromTheRightEdge) {
+  Size(120, 21);
+  for (const ButtonCase& c : kButtons) {
+    P().appearance = c.appearance;
+    P().xpGetTheme = c.xpGetTheme;
+    P().border3DStyle = c.border3DStyle;
+    P().winBorderWidth = c.w;
+    state.themeLibraryAvailable = c.themeLibrary;
+    Arrange();
+    const std::string what = std::to_string(c.appearance) + "/" + std::to_string(c.xpGetTheme) +
+                             "/" + std::to_string(c.border3DStyle) + " W " +
+                             std::to_string(c.w);
+    EXPECT_EQ(up.Left(), c.upLeft) << what;
+    EXPECT_EQ(up.Top(), c.upTop) << what;
+    EXPECT_EQ(up.Height(), c.upHeight) << what;
+    EXPECT_EQ(up.Width(), 16) << what;
+    EXPECT_EQ(down.Left(), c.upLeft) << what;
+    EXPECT_EQ(down.Height(), c.upHeight) << what;
+    EXPECT_EQ(down.Width(), 16) << what;
+    EXPECT_EQ(down.Top(), c.downTop) << what;
+  }
+}
+
+TEST_F(LayoutTest, BevelStylesOnSH21SpanTheExpectedRows) {
+  Size(120, 21);
+  P().appearance = appearance::Standard3DAppearance;
+  P().border3DStyle = border3d::RaisedBorderStyle;
+  state.themeLibraryAvailable = false;
+  Arrange();
+  EXPECT_EQ(HalfHeight(21), 10);
+  EXPECT_EQ(up.Top(), 2);     // rows 2..9
+  EXPECT_EQ(up.Height(), 8);
+  EXPECT_EQ(down.Top(), 10);  // rows 10..17
+  EXPECT_EQ(down.Height(), 8);
+  state.themeLibraryAvailable = true;
+  Arrange();
+  EXPECT_EQ(down.Top(), 11);  // rows 11..18 with the theme library and the automatic theme
+}
+
+TEST_F(LayoutTest, ANarrowControlKeepsTheOldTextWidth) {
+  Size(120, 21);
+  P().appearance = appearance::Standard3DAppearance;
+  P().buttonSpin = kTrue;
+  Arrange();
+  EXPECT_EQ(text1.Width(), 120 - 6 - 16);
+  Size(10, 21);
+  Arrange();
+  EXPECT_EQ(text1.Width(), 120 - 6 - 16);  // 10 − 6 − 16 is refused
+  EXPECT_EQ(text1.Left(), 4);
+  EXPECT_EQ(up.Left(), 10 - 2 - 16);  // placed from the right edge, left of the surface
+  EXPECT_EQ(down.Left(), 10 - 2 - 16);
+}
+
+TEST_F(LayoutTest, ALowControlKeepsTheOldButtonHeight) {
+  Size(120, 21);
+  P().appearance = appearance::Standard3DAppearance;
+  P().border3DStyle = border3d::GBRaisedBorderStyle;
+  Arrange();
+  EXPECT_EQ(up.Height(), 7);
+  Size(120, 4);  // half height 2, less 3: refused
+  Arrange();
+  EXPECT_EQ(up.Height(), 7);
+  EXPECT_EQ(down.Height(), 7);
+  EXPECT_EQ(down.Top(), 3);  // the later steps still run
+}
+
+TEST_F(LayoutTest, AnOverflowingBorderWidthSkipsOnlyItsSteps) {
+  Size(120, 21);
+  P().xpGetTheme = xp_get_theme::ManualGetTheme;
+  Arrange();
+  const float width = text1.Width();
+  const float left = text1.Left();
+  P().winBorderWidth = 32767;  // W + 1 and W + 2 overflow 16 bits
+  Arrange();
+  EXPECT_EQ(text1.Width(), width);
+  EXPECT_EQ(text1.Left(), left);
+  EXPECT_EQ(up.Top(), 32767);  // Up.Top = W needs no arithmetic
+  EXPECT_EQ(up.Left(), 120 - 32767 - 16);
+  text1.SetAlignment(alignment::CenterAlignment);
+  P().winBorderWidth = 16384;  // 2 × W overflows
+  Arrange();
+  EXPECT_EQ(text1.Width(), width);
+  EXPECT_EQ(text1.Left(), 16384);
+}
+
+TEST_F(LayoutTest, ButtonSpinChangesOnlyTheTextWidth) {
+  Size(120, 21);
+  Arrange();
+  const float upLeft = up.Left();
+  const float withoutSpin = text1.Width();
+  P().buttonSpin = kTrue;
+  Arrange();
+  EXPECT_EQ(up.Left(), upLeft);
+  EXPECT_EQ(text1.Width(), withoutSpin - 16 + 2);  // SW − 4 − UW against SW − 6
+  P().xpGetTheme = xp_get_theme::ManualGetTheme;
+  text1.SetAlignment(alignment::CenterAlignment);
+  Arrange();
+  const float centred = text1.Width();
+  P().buttonSpin = kFalse;
+  Arrange();
+  EXPECT_EQ(text1.Width(), centred);
+}
+
+TEST_F(LayoutTest, AnUnknownLookLeavesTheTextColumnAlone) {
+  Size(120, 21);
+  text1.SetWidth(33);
+  text1.SetLeft(7);
+  P().appearance = 5;
+  Arrange();
+  EXPECT_EQ(text1.Width(), 33);
+  EXPECT_EQ(text1.Left(), 7);
+  EXPECT_EQ(up.Width(), 16);  // the button width is set whatever the look
+  P().appearance = 0;
+  text1.SetAlignment(3);
+  Arrange();
+  EXPECT_EQ(text1.Width(), 33);
+}
+
+TEST_F(LayoutTest, TextHeightTopAndZOrder) {
+  Size(120, 21);
+  text1.SetTop(0);
+  Arrange();
+  EXPECT_EQ(text1.Height(), 13);  // 8.25 points at 96 pixels per inch, with leading
+  EXPECT_EQ(text1.Top(), 1);
+  EXPECT_EQ(state.spinButtonWidth, 16);
+  EXPECT_GT(up.ZOrderRank(), text1.ZOrderRank());
+  EXPECT_GT(down.ZOrderRank(), up.ZOrderRank());
+  drawing.scrollArrowWidth = 17;
+  Arrange();
+  EXPECT_EQ(up.Width(), 17);
+  EXPECT_EQ(down.Width(), 17);
+}
+
+TEST_F(LayoutTest, NewInstanceHeightRaisesOnceAndClearsTheFlag) {
+  Size(120, 15);  // 225 twips
+  int resizes = 0;
+  surface.SetResizeHandler([&] { ++resizes; });
+  state.newInstance = 1;
+  ApplyNewInstanceHeight(state, surface);
+  EXPECT_EQ(surface.HeightTwips(), 285);
+  EXPECT_EQ(surface.ScaleHeight(), 19);
+  EXPECT_EQ(resizes, 1);
+  EXPECT_EQ(state.newInstance, 0);
+  Size(120, 15);
+  resizes = 0;
+  ApplyNewInstanceHeight(state, surface);
+  EXPECT_EQ(surface.ScaleHeight(), 15);  // later, smaller heights are accepted
+  EXPECT_EQ(resizes, 0);
+  state.newInstance = 1;
+  Size(120, 30);
+  ApplyNewInstanceHeight(state, surface);
+  EXPECT_EQ(surface.ScaleHeight(), 30);
+  EXPECT_EQ(state.newInstance, 0);
+}
+
+struct MinimumCase {
+  std::int16_t appearance, border3DStyle, w;
+  int startHeight, expectedHeight;  // pixels; Text1 13 high
+};
+
+const MinimumCase kMinimums[] = {
+    {0, 1, 1, 10, 15}, {0, 1, 3, 10, 19}, {0, 1, 3, 25, 25}, {1, 1, 1, 10, 17},
+    {1, 5, 1, 16, 17}, {1, 6, 1, 10, 19}, {1, 6, 1, 19, 19}, {2, 1, 1, 10, 10},
+    {1, 9, 1, 10, 10},
+};
+
+TEST_F(LayoutTest, MinimumHeightOnlyEverGrows) {
+  for (const MinimumCase& c : kMinimums) {
+    Size(120, c.startHeight);
+    text1.SetHeight(13);
+    P().appearance = c.appearance;
+    P().border3DStyle = c.border3DStyle;
+    P().winBorderWidth = c.w;
+    ApplyMinimumHeight(state, Parts());
+    EXPECT_EQ(surface.ScaleHeight(), c.expectedHeight)
+        << c.appearance << "/" << c.border3DStyle << " W " << c.w;
+  }
+}
+
+TEST_F(LayoutTest, TextIsCentredWithTiesToEven) {
+  text1.SetHeight(13);
+  const std::pair<int, float> cases[] = {{21, 4}, {20, 3}, {19, 3}, {13, 0}, {10, -1}};  // −3 / 2 truncates toward zero
+  for (const auto& [height, top] : cases) {
+    Size(120, height);
+    CentreText1(Parts());
+    EXPECT_EQ(text1.Top(), top) << height;
+  }
+}
+
+}  // namespace
+}  // namespace kovra::test

@@ -1,0 +1,115 @@
+// The full refresh on the headless platform, where the theme library, the visual style and
+// the container's resize notifications can be switched and counted.
+#include <gtest/gtest.h>
+
+#include "core/enumerations.h"
+#include "core/kovra_double.h"
+#include "frame/themed_frame.h"
+#include "platform/headless/headless_platform.h"
+
+namespace kovra::test {
+namespace {
+
+class HeadlessRefreshTest : public ::testing::Test {
+ protected:
+  void Make() {
+    control = std::make_unique<KovraDouble>(platform);
+    control->Initialize();
+    control->InitProperties();
+  }
+  headless::HeadlessSurface& Surface() {
+    return dynamic_cast<headless::HeadlessSurface&>(control->UserControl());
+  }
+  PropertyMembers& P() { return control->State().properties; }
+
+  headless::HeadlessPlatform platform;
+  std::unique_ptr<KovraDouble> control;
+};
+
+TEST_F(HeadlessRefreshTest, WithoutTheThemeLibraryTheFirstRefreshChoosesTheManualTheme) {
+  platform.system.themeLibraryAvailable = false;
+  Make();
+  EXPECT_EQ(P().xpGetTheme, xp_get_theme::AutomaticGetTheme);
+  control->UserControl().SetExtent(120, 21);
+  EXPECT_EQ(P().xpGetTheme, xp_get_theme::ManualGetTheme);
+  EXPECT_EQ(Surface().Image().At(0, 0), MakeRgb(127, 157, 185));  // the blue scheme's frame
+  EXPECT_EQ(control->Down().Top(), 10);  // no extra pixel without the theme library
+}
+
+TEST_F(HeadlessRefreshTest, WhenTheEngineCannotDrawTheFrameTheManualThemeStays) {
+  platform.drawing.theme.visualStyle = false;
+  Make();
+  P().winTheme = win_theme::SilverTheme;
+  control->UserControl().SetExtent(120, 21);
+  EXPECT_EQ(P().xpGetTheme, xp_get_theme::ManualGetTheme);
+  EXPECT_EQ(Surface().Image().At(0, 0), MakeRgb(165, 172, 178));
+  platform.drawing.theme.visualStyle = true;
+  control->UserControl_Resize();
+  EXPECT_EQ(P().xpGetTheme, xp_get_theme::ManualGetTheme);  // only the setter switches back
+}
+
+TEST_F(HeadlessRefreshTest, TheEngineFrameGivesText1ItsFillSample) {
+  Make();
+  control->UserControl().SetExtent(120, 21);
+  EXPECT_EQ(P().xpGetTheme, xp_get_theme::AutomaticGetTheme);
+  EXPECT_EQ(Surface().Image().At(0, 0), MakeRgb(127, 157, 185));
+  EXPECT_EQ(control->Text1().BackColor(), MakeRgb(255, 255, 255));
+  P().enabled = kFalse;
+  control->UserControl_Resize();
+  EXPECT_EQ(control->Text1().BackColor(), MakeRgb(235, 235, 228));  // the disabled fill
+  platform.container.userMode = false;
+  control->UserControl_Resize();
+  EXPECT_EQ(control->Text1().BackColor(), MakeRgb(255, 255, 255));  // design mode: normal
+  EXPECT_EQ(platform.drawing.theme.opened, platform.drawing.theme.closed);
+}
+
+TEST_F(HeadlessRefreshTest, AHeightChangeRunsANestedRefreshAndTheOuterOneGoesOn) {
+  Make();
+  int refreshes = 0;
+  control->UserControl().SetResizeHandler([&] {
+    ++refreshes;
+    control->UserControl_Resize();
+  });
+  control->UserControl().SetExtent(120, 12);
+  // The container's notification, then rule 1 (285 twips = 19 pixels) from inside it.
+  EXPECT_EQ(refreshes, 2);
+  EXPECT_EQ(control->UserControl().ScaleHeight(), 19);
+  EXPECT_EQ(control->Text1().Top(), 3);  // centred in the new height by the outer run
+  control->UserControl().SetExtent(120, 8);
+  EXPECT_EQ(refreshes, 4);  // now rule 2 raises it to the text: 13 + 2
+  EXPECT_EQ(control->UserControl().ScaleHeight(), 15);
+}
+
+TEST_F(HeadlessRefreshTest, TheRefreshDrawsTheSpinButtonsInTheirLook) {
+  Make();
+  P().buttonSpin = kTrue;
+  P().appearance = appearance::Standard3DAppearance;
+  control->UserControl().SetExtent(120, 21);
+  auto& up = dynamic_cast<headless::HeadlessPictureSurface&>(control->Up());
+  EXPECT_EQ(up.Width(), 16);
+  EXPECT_EQ(up.Height(), 8);
+  EXPECT_EQ(up.Image().At(1, 1), MakeRgb(255, 255, 255));  // raised: highlight
+  EXPECT_GE(up.refreshCount, 1);
+}
+
+TEST_F(HeadlessRefreshTest, TheHoverFrameIsDrawnOverTheFrame) {
+  Make();
+  P().winBorderWidth = 2;
+  control->UserControl().SetExtent(60, 21);
+  DrawHoverFrame(P(), {control->UserControl(), control->Text1(), platform.drawing,
+                       platform.container});
+  EXPECT_EQ(Surface().Image().At(1, 1), MakeRgb(0, 0, 255));
+  EXPECT_EQ(Surface().Image().At(59, 20), MakeRgb(0, 0, 255));
+  EXPECT_NE(Surface().Image().At(2, 2), MakeRgb(0, 0, 255));
+}
+
+TEST_F(HeadlessRefreshTest, ShowPresentsTheKeptImage) {
+  Make();
+  const int before = Surface().refreshCount;
+  control->Show();
+  control->Refresh();
+  EXPECT_EQ(Surface().refreshCount, before + 2);
+}
+
+}  // namespace
+}  // namespace kovra::test
