@@ -11,9 +11,11 @@
 
 #include "core/control_state.h"
 #include "entry/entry_engine.h"
+#include "frame/hover_tracking.h"
 #include "platform/platform.h"
 #include "platform/property_bag.h"
 #include "platform/variant.h"
+#include "spin/spin_behaviour.h"
 
 namespace kovra {
 
@@ -63,6 +65,11 @@ class KovraDouble final : private TextBoxEvents {
   void WriteProperties(PropertyBag& bag);
   void ReadProperties(PropertyBag& bag);
 
+  // The spin buttons' and hover tracking's state machines (their timers and the surfaces'
+  // mouse input are wired to them).
+  SpinController& Spin() { return spin_; }
+  HoverTracker& Hover() { return hover_; }
+
   Platform& GetPlatform() { return platform_; }
   ControlState& State() { return state_; }
   const ControlState& State() const { return state_; }
@@ -87,6 +94,26 @@ class KovraDouble final : private TextBoxEvents {
   }
 
   void ProbeLocale();
+  // Mouse input of Text1 and the control surface: passed on to the container, a click on the
+  // frame first moving the focus into Text1.
+  void Text1_Mouse(MouseAction action, std::int16_t button, std::int16_t shift, float x, float y);
+  void UserControl_Mouse(MouseAction action, std::int16_t button, std::int16_t shift, float x,
+                         float y);
+
+  // Hands one window's mouse input to a member function of the control.
+  class MouseRoute final : public MouseEvents {
+   public:
+    using Handler = void (*)(KovraDouble&, MouseAction, std::int16_t, std::int16_t, float, float);
+    MouseRoute(KovraDouble& control, Handler handler) : control_(control), handler_(handler) {}
+    void OnMouse(MouseAction action, std::int16_t button, std::int16_t shift, float x,
+                 float y) override {
+      handler_(control_, action, button, shift, x, y);
+    }
+
+   private:
+    KovraDouble& control_;
+    Handler handler_;
+  };
 
   Platform& platform_;
   ControlState state_;
@@ -98,6 +125,12 @@ class KovraDouble final : private TextBoxEvents {
   std::unique_ptr<Timer> timer2_;  // spin buttons' hot state
   std::unique_ptr<Timer> timer3_;  // spin auto-repeat
   EntryEngine entry_;
+  SpinController spin_{*this};
+  HoverTracker hover_{*this};
+  MouseRoute text1Mouse_;
+  MouseRoute surfaceMouse_;
+  MouseRoute upMouse_;
+  MouseRoute downMouse_;
 };
 
 }  // namespace kovra

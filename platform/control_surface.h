@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/drawing.h"
+#include "platform/mouse.h"
 #include "platform/types.h"
 
 namespace kovra {
@@ -14,9 +15,8 @@ namespace kovra {
 // The unit ScaleWidth, ScaleHeight and TextHeight measure in.
 enum class ScaleUnit { Twips, Pixels };
 
-class ControlSurface {
+class ControlSurface : public MouseSource {
  public:
-  virtual ~ControlSurface() = default;
   // The native window handle (0 where there is none).
   virtual std::uintptr_t WindowHandle() const = 0;
   virtual FontRef GetFont() const = 0;
@@ -37,6 +37,7 @@ class ControlSurface {
   virtual bool Enabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
   virtual Rgb BackColor() const = 0;
+  // A colour other than the current one erases the kept image to it.
   virtual void SetBackColor(Rgb colour) = 0;
   virtual std::int32_t MousePointer() const = 0;
   virtual void SetMousePointer(std::int32_t pointer) = 0;

@@ -10,6 +10,7 @@
 #include "platform/drawing_services.h"
 #include "platform/locale.h"
 #include "platform/message_dialog.h"
+#include "platform/pointer.h"
 #include "platform/surface_picture.h"
 #include "platform/system_services.h"
 #include "platform/text_box.h"
@@ -33,6 +34,7 @@ class Platform {
   virtual Locale& GetLocale() = 0;
   virtual Container& GetContainer() = 0;
   virtual SystemServices& GetSystem() = 0;
+  virtual Pointer& GetPointer() = 0;
   virtual DrawingServices& GetDrawing() = 0;
 };
 

@@ -5,11 +5,12 @@
 #include <cstdint>
 
 #include "platform/drawing.h"
+#include "platform/mouse.h"
 #include "platform/surface_placement.h"
 
 namespace kovra {
 
-class PictureSurface : public ChildWindow {
+class PictureSurface : public ChildWindow, public MouseSource {
  public:
   // The native window handle (0 where there is none).
   virtual std::uintptr_t WindowHandle() const = 0;
@@ -28,6 +29,7 @@ class PictureSurface : public ChildWindow {
   virtual bool Visible() const = 0;
   virtual void SetVisible(bool visible) = 0;
   virtual Rgb BackColor() const = 0;
+  // A colour other than the current one erases the kept image to it.
   virtual void SetBackColor(Rgb colour) = 0;
 };
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/drawing.h"
+#include "platform/mouse.h"
 #include "platform/surface_placement.h"
 #include "platform/types.h"
 
@@ -40,7 +41,7 @@ inline constexpr std::int16_t Ctrl = 2;
 inline constexpr std::int16_t Alt = 4;
 }  // namespace shift_state
 
-class TextBox : public ChildWindow {
+class TextBox : public ChildWindow, public MouseSource {
  public:
   // Registers the one receiver of this box's notifications (nullptr: none).
   virtual void SetEvents(TextBoxEvents* events) = 0;

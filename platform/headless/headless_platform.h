@@ -28,6 +28,7 @@ class HeadlessPlatform final : public Platform {
   Locale& GetLocale() override { return locale; }
   Container& GetContainer() override { return container; }
   SystemServices& GetSystem() override { return system; }
+  Pointer& GetPointer() override { return pointer; }
   DrawingServices& GetDrawing() override { return drawing; }
 
   VirtualClock clock;
@@ -36,6 +37,7 @@ class HeadlessPlatform final : public Platform {
   HeadlessLocale locale;
   RecordingContainer container;
   HeadlessSystem system;
+  ScriptedPointer pointer;
   HeadlessDrawing drawing;
 
  private:

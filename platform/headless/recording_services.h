@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <variant>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "platform/container.h"
 #include "platform/headless/headless_surfaces.h"
 #include "platform/message_dialog.h"
+#include "platform/pointer.h"
 #include "platform/system_services.h"
 
 namespace kovra::headless {
@@ -75,6 +77,23 @@ class HeadlessSystem final : public SystemServices {
   bool themeLibraryAvailable = true;
   std::vector<std::uintptr_t> windowLocks;  // each call's window; 0 releases
   std::vector<std::wstring> aboutBoxes;     // "caption / version line" of each About box
+};
+
+// A pointer that is where the test puts it: its position, the window under it, and each
+// window's client origin on the screen (the top-left corner of the screen by default).
+class ScriptedPointer final : public Pointer {
+ public:
+  ScreenPoint CursorPosition() override { return position; }
+  std::uintptr_t WindowFromPoint(ScreenPoint /*point*/) override { return windowUnder; }
+  ScreenPoint ClientToScreen(std::uintptr_t window, ScreenPoint point) override {
+    const auto origin = origins.find(window);
+    if (origin == origins.end()) return point;
+    return {origin->second.x + point.x, origin->second.y + point.y};
+  }
+
+  ScreenPoint position;
+  std::uintptr_t windowUnder = 0;
+  std::map<std::uintptr_t, ScreenPoint> origins;
 };
 
 }  // namespace kovra::headless

@@ -12,6 +12,7 @@
 #include "platform/win32/win32_drawing_services.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_message_dialog.h"
+#include "platform/win32/win32_pointer.h"
 #include "platform/win32/win32_system.h"
 
 namespace kovra::win32 {
@@ -37,6 +38,7 @@ class Win32Platform final : public Platform {
   Locale& GetLocale() override { return locale_; }
   Container& GetContainer() override { return container_; }
   SystemServices& GetSystem() override { return system_; }
+  Pointer& GetPointer() override { return pointer_; }
   DrawingServices& GetDrawing() override { return drawing_; }
 
   // The window the surfaces are children of.
@@ -50,6 +52,7 @@ class Win32Platform final : public Platform {
   Win32MessageDialog messages_;
   Win32Locale locale_;
   Win32System system_;
+  Win32Pointer pointer_;
   Win32Drawing drawing_;
 };
 

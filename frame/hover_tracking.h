@@ -1,0 +1,37 @@
+// Hover tracking: the pointer entering the control is seen by the surface's own mouse moves,
+// its leaving by polling with Timer1 (it usually leaves over a child window, which does not
+// report to the surface). Entering and leaving switch the text colour (FontOverEffect) and the
+// themed frame (WinBorderEffect), and raise MouseEnter, MouseMove and MouseExit.
+#pragma once
+
+#include <cstdint>
+
+namespace kovra {
+
+class KovraDouble;
+
+class HoverTracker {
+ public:
+  explicit HoverTracker(KovraDouble& control) : control_(control) {}
+
+  // The control surface's mouse move, in its pixels.
+  void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+  // Timer1: is the pointer still over the control?
+  void Timer1_Timer();
+
+  bool Hovering() const { return hovering_; }
+
+ private:
+  // The normal frame, or the hover rectangle, on the themed look; then the surface repaint.
+  void RedrawFrame(bool hoverLook);
+
+  KovraDouble& control_;
+  bool hovering_ = false;
+  // The last qualifying move, which MouseExit reports.
+  std::int16_t lastButton_ = 0;
+  std::int16_t lastShift_ = 0;
+  float lastX_ = 0;
+  float lastY_ = 0;
+};
+
+}  // namespace kovra
