@@ -123,7 +123,8 @@ std::wstring DescribeEvent(const headless::RaisedEvent& event) {
   std::wstring text(event::Name(event.dispatchId));
   for (std::size_t i = 0; i < event.arguments.size(); ++i) {
     text += i == 0 ? L'(' : L',';
-    text += std::visit([](auto v) { return std::to_wstring(v); }, event.arguments[i]);
+    text += std::visit([](auto v) { return GeneralNumberText(static_cast<double>(v), L'.'); },
+                       event.arguments[i]);
   }
   if (!event.arguments.empty()) text += L')';
   return text;
@@ -135,6 +136,7 @@ struct ScriptRunner::Command {
   void (ScriptRunner::*run)(const Arguments&);
 };
 
+// The actions; those for the looks, from resize on, live in script_drawing_actions.cpp.
 const std::vector<ScriptRunner::Command>& ScriptRunner::Commands() {
   static const std::vector<Command> kCommands{
       {L"locale", 1, &ScriptRunner::Locale},   {L"new", 0, &ScriptRunner::New},
@@ -147,11 +149,14 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::Commands() {
       {L"handler", 1, &ScriptRunner::Handler}, {L"show", 0, &ScriptRunner::Show},
       {L"expect", 1, &ScriptRunner::Expect},   {L"events", 0, &ScriptRunner::Events},
       {L"forget", 0, &ScriptRunner::Forget},   {L"advance", 1, &ScriptRunner::Advance},
-      // The looks (script_drawing_actions.cpp).
       {L"resize", 2, &ScriptRunner::Resize},   {L"refresh", 0, &ScriptRunner::RefreshAll},
       {L"paint", 2, &ScriptRunner::Paint},     {L"hoverframe", 0, &ScriptRunner::HoverFrame},
       {L"theme", 1, &ScriptRunner::Theme},     {L"align", 1, &ScriptRunner::Align},
       {L"picture", 1, &ScriptRunner::Picture}, {L"sheet", 2, &ScriptRunner::Sheet},
+      {L"property", 2, &ScriptRunner::Property}, {L"get", 1, &ScriptRunner::Get},
+      {L"invoke", 1, &ScriptRunner::InvokeMethod}, {L"mouse", 2, &ScriptRunner::Mouse},
+      {L"pointer", 2, &ScriptRunner::PointerAt}, {L"save", 0, &ScriptRunner::Save},
+      {L"load", 1, &ScriptRunner::Load},
   };
   return kCommands;
 }

@@ -76,6 +76,14 @@ class ScriptRunner {
   void Align(const Arguments& args);
   void Picture(const Arguments& args);
   void Sheet(const Arguments& args);
+  void Property(const Arguments& args);
+  void Get(const Arguments& args);
+  void InvokeMethod(const Arguments& args);
+  void Mouse(const Arguments& args);
+  void PointerAt(const Arguments& args);
+  void Save(const Arguments& args);
+  void Load(const Arguments& args);
+  MouseSource& WindowNamed(const std::wstring& name);
 
   KovraDouble& Control();
   ScriptPlatform& Platform();
