@@ -30,14 +30,20 @@ class MouseSource {
   void SetMouseEvents(MouseEvents* events) { mouseEvents_ = events; }
   // The user's mouse input, delivered as the platform delivers it. The default hands it to the
   // receiver at once; a platform with real windows sends the window its own messages instead.
+  // A left-button release is followed by a Click, as on Windows.
   virtual void DeliverMouse(MouseAction action, std::int16_t button, std::int16_t shift, float x,
                             float y) {
     Report(action, button, shift, x, y);
   }
 
  protected:
+  // Reports one notification; a left-button release also reports the Click that follows it.
   void Report(MouseAction action, std::int16_t button, std::int16_t shift, float x, float y) {
-    if (mouseEvents_ != nullptr) mouseEvents_->OnMouse(action, button, shift, x, y);
+    if (mouseEvents_ == nullptr) return;
+    mouseEvents_->OnMouse(action, button, shift, x, y);
+    if (action == MouseAction::Up && button == mouse_button::Left && mouseEvents_ != nullptr) {
+      mouseEvents_->OnMouse(MouseAction::Click, 0, 0, 0, 0);
+    }
   }
 
  private:

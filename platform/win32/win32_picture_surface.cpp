@@ -1,5 +1,6 @@
 #include "platform/win32/win32_picture_surface.h"
 
+#include "platform/win32/mouse_report.h"
 #include "platform/win32/window_class.h"
 
 namespace kovra::win32 {
@@ -38,6 +39,13 @@ void Win32PictureSurface::SetVisible(bool visible) {
   ::ShowWindow(window_.get(), visible ? SW_SHOWNA : SW_HIDE);
 }
 
+void Win32PictureSurface::DeliverMouse(MouseAction action, std::int16_t button, std::int16_t shift,
+                                       float x, float y) {
+  if (!SendMouseMessage(window_.get(), action, button, shift, x, y)) {
+    Report(action, button, shift, x, y);
+  }
+}
+
 LRESULT CALLBACK Win32PictureSurface::Procedure(HWND window, UINT message, WPARAM wParam,
                                                 LPARAM lParam) {
   auto* surface = static_cast<Win32PictureSurface*>(WindowOwner(window, message, lParam));
@@ -52,6 +60,12 @@ LRESULT CALLBACK Win32PictureSurface::Procedure(HWND window, UINT message, WPARA
         break;
       case WM_ERASEBKGND:
         return 1;  // the kept image covers everything
+      case WM_LBUTTONDOWN:
+        ::SetCapture(window);  // the release comes back here wherever the pointer is
+        break;
+      case WM_LBUTTONUP:
+        if (::GetCapture() == window) ::ReleaseCapture();
+        break;
       case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = ::BeginPaint(window, &paint);
@@ -62,6 +76,7 @@ LRESULT CALLBACK Win32PictureSurface::Procedure(HWND window, UINT message, WPARA
       default:
         break;
     }
+    if (ReportMouseMessage(*surface, message, wParam, lParam)) return 0;
   }
   return ::DefWindowProcW(window, message, wParam, lParam);
 }

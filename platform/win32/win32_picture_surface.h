@@ -13,6 +13,13 @@ namespace kovra::win32 {
 
 class Win32PictureSurface final : public Win32ChildWindow<PictureSurface> {
  public:
+  // Sends the window the mouse message (a Click goes straight to the receiver).
+  void DeliverMouse(MouseAction action, std::int16_t button, std::int16_t shift, float x,
+                    float y) override;
+  // For the window procedure: a notification of this window's own mouse input.
+  void ReportMouse(MouseAction action, std::int16_t button, std::int16_t shift, float x, float y) {
+    Report(action, button, shift, x, y);
+  }
   // A hidden child of `parent`.
   explicit Win32PictureSurface(HWND parent);
   ~Win32PictureSurface() override;
@@ -30,7 +37,12 @@ class Win32PictureSurface final : public Win32ChildWindow<PictureSurface> {
   bool Visible() const override;
   void SetVisible(bool visible) override;
   Rgb BackColor() const override { return backColor_; }
-  void SetBackColor(Rgb colour) override { backColor_ = colour; }
+  // A new back colour erases the kept image to it.
+  void SetBackColor(Rgb colour) override {
+    if (colour == backColor_) return;
+    backColor_ = colour;
+    Cls();
+  }
 
  protected:
   HWND Handle() const override { return window_.get(); }

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_surface.h"
 
 #include "platform/win32/gdi_font.h"
+#include "platform/win32/mouse_report.h"
 #include "platform/win32/win32_text_box.h"
 #include "platform/win32/window_class.h"
 
@@ -41,6 +42,13 @@ void Win32Surface::Refresh() {
   ::UpdateWindow(window_.get());
 }
 
+void Win32Surface::DeliverMouse(MouseAction action, std::int16_t button, std::int16_t shift,
+                                float x, float y) {
+  if (!SendMouseMessage(window_.get(), action, button, shift, x, y)) {
+    Report(action, button, shift, x, y);
+  }
+}
+
 LRESULT CALLBACK Win32Surface::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* surface = static_cast<Win32Surface*>(WindowOwner(window, message, lParam));
   if (message == WM_NCDESTROY && surface != nullptr) {
@@ -52,6 +60,7 @@ LRESULT CALLBACK Win32Surface::Procedure(HWND window, UINT message, WPARAM wPara
   }
   if (surface != nullptr) {
     if (const auto handled = surface->OnDrawingMessage(message, wParam, lParam)) return *handled;
+    if (ReportMouseMessage(*surface, message, wParam, lParam)) return 0;
   }
   if (message == WM_COMMAND && lParam != 0) {
     // A notification from a child control: the text boxes take their own back.

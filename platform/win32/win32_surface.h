@@ -16,6 +16,13 @@ namespace kovra::win32 {
 
 class Win32Surface final : public ControlSurface {
  public:
+  // Sends the window the mouse message (a Click goes straight to the receiver).
+  void DeliverMouse(MouseAction action, std::int16_t button, std::int16_t shift, float x,
+                    float y) override;
+  // For the window procedure: a notification of this window's own mouse input.
+  void ReportMouse(MouseAction action, std::int16_t button, std::int16_t shift, float x, float y) {
+    Report(action, button, shift, x, y);
+  }
   // A visible child window of `parent`, empty until the control lays it out.
   explicit Win32Surface(HWND parent);
   ~Win32Surface() override;
@@ -40,7 +47,12 @@ class Win32Surface final : public ControlSurface {
   bool Enabled() const override { return ::IsWindowEnabled(window_.get()) != FALSE; }
   void SetEnabled(bool enabled) override { ::EnableWindow(window_.get(), enabled); }
   Rgb BackColor() const override { return backColor_; }
-  void SetBackColor(Rgb colour) override { backColor_ = colour; }
+  // A new back colour erases the kept image to it.
+  void SetBackColor(Rgb colour) override {
+    if (colour == backColor_) return;
+    backColor_ = colour;
+    Cls();
+  }
   std::int32_t MousePointer() const override { return mousePointer_; }
   void SetMousePointer(std::int32_t pointer) override { mousePointer_ = pointer; }
   float ScaleWidth() const override;

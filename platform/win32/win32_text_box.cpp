@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/win32/gdi_font.h"
+#include "platform/win32/mouse_messages.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/window_class.h"
 
@@ -263,6 +264,17 @@ void Win32TextBox::PressKey(std::int16_t keyCode, std::int16_t shift, wchar_t ch
   RethrowHandlerError();
 }
 
+void Win32TextBox::DeliverMouse(MouseAction action, std::int16_t button, std::int16_t shift,
+                                float x, float y) {
+  {
+    const ScopedValue depth(callDepth_, callDepth_ + 1);
+    if (!SendMouseMessage(edit_.get(), action, button, shift, x, y)) {
+      Guarded([&] { Report(action, button, shift, x, y); });
+    }
+  }
+  RethrowHandlerError();
+}
+
 std::int16_t Win32TextBox::CurrentShift() const {
   if (pressedShift_) return *pressedShift_;
   std::int16_t shift = 0;
@@ -312,6 +324,21 @@ LRESULT Win32TextBox::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_PASTE:
       Paste();
       return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE: {
+      // The EDIT acts on the mouse first (caret, selection); then the control hears of it.
+      const LRESULT result = ::CallWindowProcW(editProcedure_, edit, message, wParam, lParam);
+      if (const auto n = DecodeMouseMessage(message, wParam, lParam)) {
+        Guarded([&] { Report(n->action, n->button, n->shift, n->x, n->y); });
+      }
+      return result;
+    }
     case WM_NCDESTROY: {
       // The parent went first and took the EDIT with it: the handle is no longer ours.
       ::RemovePropW(edit, kOwnerProperty);

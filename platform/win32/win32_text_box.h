@@ -48,6 +48,9 @@ class Win32TextBox final : public Win32ChildWindow<TextBox> {
   // Sends WM_KEYDOWN, WM_CHAR (when `character` is not 0) and WM_KEYUP to the EDIT, with the
   // keyboard state of `shift` in force for the EDIT and the handlers alike.
   void PressKey(std::int16_t keyCode, std::int16_t shift, wchar_t character) override;
+  // Sends the EDIT the mouse message (a Click goes straight to the receiver).
+  void DeliverMouse(MouseAction action, std::int16_t button, std::int16_t shift, float x,
+                    float y) override;
 
   // The look the full refresh sets (win32_text_box_look.cpp). The colours reach the EDIT
   // through its parent's WM_CTLCOLOREDIT / WM_CTLCOLORSTATIC, answered by ColourChild.

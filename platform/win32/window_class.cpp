@@ -15,6 +15,7 @@ HINSTANCE ModuleInstance() {
 WindowClass::WindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background) : name_(name) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS;  // a second press arrives as a double click
   wc.lpfnWndProc = procedure;
   wc.hInstance = ModuleInstance();
   wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
