@@ -102,8 +102,7 @@ TextColumn Text1Column(FrameCase frame, std::int16_t alignment, bool buttonSpin,
   const ColumnRow& row =
       kColumns[static_cast<std::size_t>(frame)][static_cast<std::size_t>(alignment)];
   TextColumn column;
-  column.width =
-      ColumnWidth(buttonSpin ? row.withSpin : row.withoutSpin, sw, borderWidth, upWidth);
+  column.width = ColumnWidth(buttonSpin ? row.withSpin : row.withoutSpin, sw, borderWidth, upWidth);
   if (const auto left = Int16(long{row.leftMul} * borderWidth + row.leftAdd)) {
     column.left = static_cast<float>(*left);
   }

@@ -33,8 +33,8 @@ inline void DrawSurfaceLine(DeviceContext& dc, int x1, int y1, int x2, int y2, R
 
 // Draws `lines` in order on a `width` × `height` surface, each in colourOf(role).
 template <typename Role, typename ColourOf>
-void DrawLines(DeviceContext& dc, std::span<const TableLine<Role>> lines, float width,
-               float height, ColourOf colourOf) {
+void DrawLines(DeviceContext& dc, std::span<const TableLine<Role>> lines, float width, float height,
+               ColourOf colourOf) {
   for (const TableLine<Role>& l : lines) {
     DrawSurfaceLine(dc, Resolve(l.x1, width), Resolve(l.y1, height), Resolve(l.x2, width),
                     Resolve(l.y2, height), colourOf(l.role));

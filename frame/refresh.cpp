@@ -88,8 +88,7 @@ void RunFullRefresh(RefreshParts r) {
   Try([&] { r.text1.SetLocked(p.locked != kFalse); });
   if (!r.text1.Locked()) {
     Try([&] {
-      r.surface.SetMousePointer(r.text1.MousePointer() > 0 ? p.mousePointer
-                                                           : mouse_pointer::IBeam);
+      r.surface.SetMousePointer(r.text1.MousePointer() > 0 ? p.mousePointer : mouse_pointer::IBeam);
     });
   } else {
     Try([&] { r.text1.SetMousePointer(mouse_pointer::Arrow); });
@@ -103,8 +102,8 @@ void RunFullRefresh(RefreshParts r) {
     Try([&] {
       const BevelColours colours = ChooseBevelColours(p.edit3DOption, r.state.systemColours,
                                                       TranslateColor(drawing, p.edit3DColor));
-      Draw3DFrame(r.surface.Dc(), r.surface.ScaleWidth(), r.surface.ScaleHeight(),
-                  p.border3DStyle, colours);
+      Draw3DFrame(r.surface.Dc(), r.surface.ScaleWidth(), r.surface.ScaleHeight(), p.border3DStyle,
+                  colours);
     });
   }
 

@@ -30,9 +30,9 @@ bool DrawEngineFrame(const PropertyMembers& p, FrameParts& parts) {
   const auto theme = parts.drawing.Theme().Open(parts.text1.WindowHandle(), L"EDIT");
   if (!theme) return false;
   const PixelRect all = WholeSurface(parts.surface);
-  const bool drawn = theme->DrawBackground(parts.surface.Dc(), theme_part::EditText,
-                                           normal ? theme_state::Normal : theme_state::Disabled,
-                                           all, all);
+  const bool drawn =
+      theme->DrawBackground(parts.surface.Dc(), theme_part::EditText,
+                            normal ? theme_state::Normal : theme_state::Disabled, all, all);
   if (drawn) parts.text1.SetBackColor(parts.surface.Dc().GetPixel(2, 2));
   return drawn;
 }

@@ -130,7 +130,8 @@ const IndexedBitmap& ToolboxBitmap() {
         "0000000000000000",  //
     };
     for (const char* row : kRows) {
-      for (int x = 0; x < b.width; ++x) b.indexes.push_back(static_cast<std::uint8_t>(row[x] - '0'));
+      for (int x = 0; x < b.width; ++x)
+        b.indexes.push_back(static_cast<std::uint8_t>(row[x] - '0'));
     }
     b.palette.resize(256, MakeRgb(0, 0, 0));
     return b;

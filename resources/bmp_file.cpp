@@ -22,7 +22,9 @@ std::uint32_t Get(const std::vector<std::uint8_t>& in, std::size_t at, int bytes
 }
 
 std::uint32_t Stride(int width, int bitsPerPixel) {
-  return ((static_cast<std::uint32_t>(width) * static_cast<std::uint32_t>(bitsPerPixel) + 31) / 32) * 4;
+  return ((static_cast<std::uint32_t>(width) * static_cast<std::uint32_t>(bitsPerPixel) + 31) /
+          32) *
+         4;
 }
 
 std::vector<std::uint8_t> Headers(int width, int height, int bits, std::uint32_t paletteSize) {

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 native=(cmake make g++ python3 googletest libgtest-dev libbenchmark-dev clang-format clang
-        libclang-rt-14-dev)
+        libclang-rt-14-dev libpng-dev)
 windows=(wine64 g++-mingw-w64-x86-64 mingw-w64-tools xvfb libwine-dev)
 
 wanted=("${native[@]}")

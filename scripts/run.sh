@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The main job: builds the driver and plays the example scripts, printing what the control shows.
+# The main job: builds the driver and plays the example scripts, printing what the control shows;
+# examples/gallery.kds draws every look of the control into out/gallery/ and docs/gallery.png.
 # Usage: scripts/run.sh [script.kds ...]   (default: every script in examples/)
 set -euo pipefail
 cd "$(dirname "$0")/.."

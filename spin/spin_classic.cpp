@@ -12,7 +12,7 @@ namespace {
 
 // A colour of the classic button: an entry shifted by `shift` (0 keeps it as it is).
 enum class Entry { Base, Face, Shadow, Highlight, ButtonText };
-struct ColourSpec {
+struct ColourSource {
   Entry entry;
   int shift;
 };
@@ -21,7 +21,7 @@ struct ColourSpec {
 enum class Set { Fill, InnerFill, RaisedTopLeft, RaisedBottomRight, Outer, Inner, Bright };
 struct Step {
   Set set;
-  ColourSpec colour;
+  ColourSource colour;
 };
 
 using Line = TableLine<int>;
@@ -54,15 +54,13 @@ constexpr std::array<Line, 4> kBright{{
 
 // The faces by style group (0, 1, 2, 6 | 3 | 4 | 5) and state (normal and hot | pressed).
 using Face = std::span<const Step>;
-constexpr ColourSpec Sh(int d) { return {Entry::Base, d}; }
-constexpr ColourSpec Sys(Entry e, int d = 0) { return {e, d}; }
+constexpr ColourSource Sh(int d) { return {Entry::Base, d}; }
+constexpr ColourSource Sys(Entry e, int d = 0) { return {e, d}; }
 
-constexpr Step kE3dRaised[] = {{Set::Fill, Sh(0)},
-                               {Set::RaisedTopLeft, Sh(90)},
-                               {Set::RaisedBottomRight, Sh(-70)}};
-constexpr Step kE3dRaisedPressed[] = {{Set::Fill, Sh(0)},
-                                      {Set::RaisedTopLeft, Sh(-70)},
-                                      {Set::RaisedBottomRight, Sh(90)}};
+constexpr Step kE3dRaised[] = {
+    {Set::Fill, Sh(0)}, {Set::RaisedTopLeft, Sh(90)}, {Set::RaisedBottomRight, Sh(-70)}};
+constexpr Step kE3dRaisedPressed[] = {
+    {Set::Fill, Sh(0)}, {Set::RaisedTopLeft, Sh(-70)}, {Set::RaisedBottomRight, Sh(90)}};
 constexpr Step kE3dFlat[] = {{Set::Outer, Sh(-120)}};
 constexpr Step kE3dFlatPressed[] = {{Set::Outer, Sh(-120)}, {Set::Inner, Sh(-20)}};
 constexpr Step kE3dLight[] = {{Set::Fill, Sh(0)}, {Set::Bright, Sh(90)}};
@@ -118,9 +116,9 @@ int StyleGroup(std::int16_t style) {
   }
 }
 
-Rgb ColourOf(const ColourSpec& spec, const SpinFaceColours& c) {
+Rgb ColourOf(const ColourSource& source, const SpinFaceColours& c) {
   Rgb entry = c.base;
-  switch (spec.entry) {
+  switch (source.entry) {
     case Entry::Base:
       break;
     case Entry::Face:
@@ -136,7 +134,7 @@ Rgb ColourOf(const ColourSpec& spec, const SpinFaceColours& c) {
       entry = c.system.buttonText;
       break;
   }
-  return spec.shift == 0 ? entry : ShiftColor(entry, spec.shift);
+  return source.shift == 0 ? entry : ShiftColor(entry, source.shift);
 }
 
 void DrawSet(DeviceContext& dc, Set set, float sw, float sh, Rgb colour) {
@@ -150,7 +148,8 @@ void DrawSet(DeviceContext& dc, Set set, float sw, float sh, Rgb colour) {
       for (int y = 0; y <= h; ++y) DrawSurfaceLine(dc, 0, y, w, y, colour);
       break;
     case Set::InnerFill:  // y = 1 to SH − 2, inclusive
-      for (int y = 1; y <= FromEnd(sh, 2); ++y) DrawSurfaceLine(dc, 1, y, FromEnd(sw, 1), y, colour);
+      for (int y = 1; y <= FromEnd(sh, 2); ++y)
+        DrawSurfaceLine(dc, 1, y, FromEnd(sw, 1), y, colour);
       break;
     case Set::RaisedTopLeft:
       draw(kRaisedTopLeft);

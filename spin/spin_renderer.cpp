@@ -35,8 +35,8 @@ constexpr Slice kBottomRight{{End(2), End(1), At(2), At(2)}, {End(2), End(2), At
 
 // The nine copies in order; only the bottom edge differs between the two sides.
 std::array<Slice, 9> NineSlices(SpinSide side) {
-  return {kCentre,  kTop,        side == SpinSide::Up ? kBottomUp : kBottomDown,
-          kLeft,    kRight,      kTopLeft,
+  return {kCentre,   kTop,        side == SpinSide::Up ? kBottomUp : kBottomDown,
+          kLeft,     kRight,      kTopLeft,
           kTopRight, kBottomLeft, kBottomRight};
 }
 
@@ -63,8 +63,8 @@ void PaintThemed(SpinSide side, int themeState, SpinPaintParts& parts, float sw,
   }
   const SpinFaceColours colours{0, parts.state.systemColours};
   const auto pressed = static_cast<std::uint8_t>(themeState == theme_state::Pressed ? 2 : 0);
-  PaintClassicFace(dc, sw, sh, border3d::RaisedBorderStyle, edit3d_option::UseSystemColor,
-                   pressed, colours);
+  PaintClassicFace(dc, sw, sh, border3d::RaisedBorderStyle, edit3d_option::UseSystemColor, pressed,
+                   colours);
   const bool disabled = themeState == theme_state::Disabled;
   PaintClassicArrow(dc, side, sw, sh,
                     TranslateColor(parts.drawing, disabled ? 0x80000011 : 0x80000012));

@@ -1,7 +1,8 @@
 // The classic frame: every style's lines, in order, with the role colours of both options.
+#include "frame/bevel_frame.h"
+
 #include <gtest/gtest.h>
 
-#include "frame/bevel_frame.h"
 #include "platform/headless/raster.h"
 #include "tests/support/raster_probe.h"
 
@@ -41,8 +42,8 @@ TEST(Draw3DFrameTest, LoweredOnFortyByTwentyWithSystemColours) {
   EXPECT_EQ(c, (BevelColours{kClassic.shadow, kClassic.highlight, dark, kClassic.face}));
   const Bitmap image = Frame(40, 20, 1, c);
   ExpectRuns(image, {
-                        {0, 0, 38, 0, kClassic.shadow},      // row 0, columns 0..38
-                        {0, 0, 0, 18, kClassic.shadow},      // column 0, rows 0..18
+                        {0, 0, 38, 0, kClassic.shadow},       // row 0, columns 0..38
+                        {0, 0, 0, 18, kClassic.shadow},       // column 0, rows 0..18
                         {0, 19, 38, 19, kClassic.highlight},  // row 19, columns 0..38
                         {39, 0, 39, 19, kClassic.highlight},  // column 39, rows 0..19
                         {1, 1, 37, 1, dark},                  // row 1, columns 1..37
@@ -57,8 +58,8 @@ TEST(Draw3DFrameTest, BlackEdit3DColourClampsEveryRoleButHighlight) {
   const BevelColours c = ChooseBevelColours(1, kClassic, MakeRgb(0, 0, 0));
   EXPECT_EQ(c, (BevelColours{0, MakeRgb(90, 90, 90), 0, 0}));
   const BevelColours grey = ChooseBevelColours(1, kClassic, MakeRgb(100, 150, 200));
-  EXPECT_EQ(grey, (BevelColours{MakeRgb(50, 100, 150), MakeRgb(190, 240, 255),
-                                MakeRgb(10, 60, 110), MakeRgb(90, 140, 190)}));
+  EXPECT_EQ(grey, (BevelColours{MakeRgb(50, 100, 150), MakeRgb(190, 240, 255), MakeRgb(10, 60, 110),
+                                MakeRgb(90, 140, 190)}));
 }
 
 // Each style as a picture of roles on an 8 × 6 surface: S shadow, H highlight, D dark, F face,

@@ -1,8 +1,9 @@
 // Colour operations: shifting clamps each channel, translation follows OleTranslateColor, and
 // the system colour table reads the four button colours.
+#include "frame/colours.h"
+
 #include <gtest/gtest.h>
 
-#include "frame/colours.h"
 #include "frame/pixel_math.h"
 #include "platform/headless/headless_drawing.h"
 #include "tests/support/raster_probe.h"
@@ -43,7 +44,7 @@ struct TranslateCase {
 };
 
 const TranslateCase kTranslations[] = {
-    {0x00C00000, MakeRgb(0, 0, 192)},     // plain RGB
+    {0x00C00000, MakeRgb(0, 0, 192)},      // plain RGB
     {0x80000005, MakeRgb(255, 255, 255)},  // window background
     {0x8000000F, MakeRgb(212, 208, 200)},  // button face
     {0x80000011, MakeRgb(128, 128, 128)},  // grey text

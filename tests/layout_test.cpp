@@ -1,10 +1,11 @@
 // ArrangeChildren and the height rules on the headless children: the tables for every look,
 // the spin-button column, and the steps that are skipped when a child refuses a value or the
 // 16-bit arithmetic overflows.
+#include "frame/layout.h"
+
 #include <gtest/gtest.h>
 
 #include "core/enumerations.h"
-#include "frame/layout.h"
 #include "platform/headless/headless_drawing.h"
 #include "platform/headless/headless_surfaces.h"
 #include "platform/headless/headless_text_box.h"
@@ -83,11 +84,11 @@ TEST_F(LayoutTest, TextColumnFollowsTheTableOfEveryLook) {
     P().winBorderWidth = c.w;
     text1.SetAlignment(c.alignment);
     Arrange();
-    EXPECT_EQ(text1.Width(), c.width) << c.appearance << "/" << c.xpGetTheme << "/"
-                                      << c.border3DStyle << " alignment " << c.alignment
-                                      << (c.spin ? " with" : " without") << " spin";
-    EXPECT_EQ(text1.Left(), c.left) << c.appearance << "/" << c.xpGetTheme << "/"
-                                    << c.border3DStyle << " alignment " << c.alignment;
+    EXPECT_EQ(text1.Width(), c.width)
+        << c.appearance << "/" << c.xpGetTheme << "/" << c.border3DStyle << " alignment "
+        << c.alignment << (c.spin ? " with" : " without") << " spin";
+    EXPECT_EQ(text1.Left(), c.left) << c.appearance << "/" << c.xpGetTheme << "/" << c.border3DStyle
+                                    << " alignment " << c.alignment;
   }
 }
 
@@ -98,13 +99,10 @@ struct ButtonCase {
 };
 
 const ButtonCase kButtons[] = {
-    {0, 0, 1, 1, true, 120 - 1 - 16, 1, 9, 11},
-    {0, 0, 1, 1, false, 120 - 1 - 16, 1, 9, 10},
-    {0, 1, 1, 1, true, 120 - 1 - 16, 1, 9, 10},
-    {0, 1, 1, 3, true, 120 - 3 - 16, 3, 7, 10},
+    {0, 0, 1, 1, true, 120 - 1 - 16, 1, 9, 11}, {0, 0, 1, 1, false, 120 - 1 - 16, 1, 9, 10},
+    {0, 1, 1, 1, true, 120 - 1 - 16, 1, 9, 10}, {0, 1, 1, 3, true, 120 - 3 - 16, 3, 7, 10},
     {1, 0, 1, 1, true, 120 - 2 - 16, 2, 8, 11},  // Down.Top does not look at Appearance
-    {1, 1, 1, 1, true, 120 - 2 - 16, 2, 8, 10},
-    {1, 0, 6, 1, false, 120 - 3 - 16, 3, 7, 10},
+    {1, 1, 1, 1, true, 120 - 2 - 16, 2, 8, 10}, {1, 0, 6, 1, false, 120 - 3 - 16, 3, 7, 10},
 };
 
 TEST_F(LayoutTest, SpinButtonsArePlacedFromTheRightEdge) {
@@ -117,8 +115,7 @@ TEST_F(LayoutTest, SpinButtonsArePlacedFromTheRightEdge) {
     state.themeLibraryAvailable = c.themeLibrary;
     Arrange();
     const std::string what = std::to_string(c.appearance) + "/" + std::to_string(c.xpGetTheme) +
-                             "/" + std::to_string(c.border3DStyle) + " W " +
-                             std::to_string(c.w);
+                             "/" + std::to_string(c.border3DStyle) + " W " + std::to_string(c.w);
     EXPECT_EQ(up.Left(), c.upLeft) << what;
     EXPECT_EQ(up.Top(), c.upTop) << what;
     EXPECT_EQ(up.Height(), c.upHeight) << what;
@@ -137,7 +134,7 @@ TEST_F(LayoutTest, BevelStylesOnSH21SpanTheExpectedRows) {
   state.themeLibraryAvailable = false;
   Arrange();
   EXPECT_EQ(HalfHeight(21), 10);
-  EXPECT_EQ(up.Top(), 2);     // rows 2..9
+  EXPECT_EQ(up.Top(), 2);  // rows 2..9
   EXPECT_EQ(up.Height(), 8);
   EXPECT_EQ(down.Top(), 10);  // rows 10..17
   EXPECT_EQ(down.Height(), 8);
@@ -268,9 +265,8 @@ struct MinimumCase {
 };
 
 const MinimumCase kMinimums[] = {
-    {0, 1, 1, 10, 15}, {0, 1, 3, 10, 19}, {0, 1, 3, 25, 25}, {1, 1, 1, 10, 17},
-    {1, 5, 1, 16, 17}, {1, 6, 1, 10, 19}, {1, 6, 1, 19, 19}, {2, 1, 1, 10, 10},
-    {1, 9, 1, 10, 10},
+    {0, 1, 1, 10, 15}, {0, 1, 3, 10, 19}, {0, 1, 3, 25, 25}, {1, 1, 1, 10, 17}, {1, 5, 1, 16, 17},
+    {1, 6, 1, 10, 19}, {1, 6, 1, 19, 19}, {2, 1, 1, 10, 10}, {1, 9, 1, 10, 10},
 };
 
 TEST_F(LayoutTest, MinimumHeightOnlyEverGrows) {
@@ -288,7 +284,8 @@ TEST_F(LayoutTest, MinimumHeightOnlyEverGrows) {
 
 TEST_F(LayoutTest, TextIsCentredWithTiesToEven) {
   text1.SetHeight(13);
-  const std::pair<int, float> cases[] = {{21, 4}, {20, 3}, {19, 3}, {13, 0}, {10, -1}};  // −3 / 2 truncates toward zero
+  const std::pair<int, float> cases[] = {
+      {21, 4}, {20, 3}, {19, 3}, {13, 0}, {10, -1}};  // −3 / 2 truncates toward zero
   for (const auto& [height, top] : cases) {
     Size(120, height);
     CentreText1(Parts());

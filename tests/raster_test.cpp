@@ -1,7 +1,8 @@
 // The headless device context keeps the pixel rules of GDI that the painters rely on.
+#include "platform/headless/raster.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/headless/raster.h"
 #include "tests/support/raster_probe.h"
 
 namespace kovra::test {
@@ -18,12 +19,9 @@ struct LineCase {
 
 // A line paints its start point and never its end point, in either direction.
 const LineCase kLines[] = {
-    {0, 1, 4, 1, ".....\n####.\n.....\n"},
-    {4, 1, 0, 1, ".....\n.####\n.....\n"},
-    {2, 0, 2, 3, "..#..\n..#..\n..#..\n"},
-    {2, 2, 2, -1, "..#..\n..#..\n..#..\n"},
-    {1, 1, 1, 1, ".....\n.....\n.....\n"},
-    {0, 0, 3, 3, "#....\n.#...\n..#..\n"},
+    {0, 1, 4, 1, ".....\n####.\n.....\n"},  {4, 1, 0, 1, ".....\n.####\n.....\n"},
+    {2, 0, 2, 3, "..#..\n..#..\n..#..\n"},  {2, 2, 2, -1, "..#..\n..#..\n..#..\n"},
+    {1, 1, 1, 1, ".....\n.....\n.....\n"},  {0, 0, 3, 3, "#....\n.#...\n..#..\n"},
     {-3, 0, 2, 0, "##...\n.....\n.....\n"},
 };
 
@@ -55,6 +53,39 @@ TEST(RasterTest, InsideFrameRectangleKeepsItsBandInsideAndTheInteriorAlone) {
             "..ooo..\n"
             ".......\n"
             ".......\n");
+}
+
+// Pens of three pixels and more join round, as GDI's do: each corner loses what lies outside
+// the disc inscribed in its w × w box.
+TEST(RasterTest, WideInsideFramePensJoinRound) {
+  Bitmap image = Blank(12, 9, kWhite);
+  headless::RasterDC dc(&image);
+  dc.FrameRectangle({0, 0, 12, 9}, 3, kRed);
+  EXPECT_EQ(Mask(image, kRed),
+            ".##########.\n"
+            "############\n"
+            "############\n"
+            "###......###\n"
+            "###......###\n"
+            "###......###\n"
+            "############\n"
+            "############\n"
+            ".##########.\n");
+  // Pixels left out in all four corners, by pen width.
+  const std::pair<int, int> lost[] = {{1, 0}, {2, 0}, {4, 4}, {5, 4}, {6, 12}, {8, 12}, {9, 20}};
+  for (const auto& [width, missing] : lost) {
+    Bitmap big = Blank(40, 30, kWhite);
+    headless::RasterDC bigDc(&big);
+    bigDc.FrameRectangle({0, 0, 40, 30}, width, kRed);
+    int band = 0;
+    for (int y = 0; y < 30; ++y) {
+      for (int x = 0; x < 40; ++x) {
+        const bool inBand = x < width || x >= 40 - width || y < width || y >= 30 - width;
+        band += inBand && big.At(x, y) != kRed ? 1 : 0;
+      }
+    }
+    EXPECT_EQ(band, missing) << "width " << width;
+  }
 }
 
 TEST(RasterTest, OnePixelRectangleOutlinesUpToRightAndBottomExclusive) {

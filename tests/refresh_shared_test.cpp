@@ -123,8 +123,8 @@ TEST_P(RefreshTest, InDesignModeTheControlIsDrawnEnabled) {
   Place();
   EXPECT_TRUE(Control().Text1().Enabled());
   EXPECT_EQ(Control().Text1().ForeColor(), MakeRgb(255, 0, 0));
-  EXPECT_EQ(Control().Text1().BackColor(), TranslateColor(Control().GetPlatform().GetDrawing(),
-                                                          Properties().backColor));
+  EXPECT_EQ(Control().Text1().BackColor(),
+            TranslateColor(Control().GetPlatform().GetDrawing(), Properties().backColor));
 }
 
 TEST_P(RefreshTest, TheToolTipComesFromTheContainer) {
@@ -158,6 +158,18 @@ TEST_P(RefreshTest, TheManualFrameIsAFlatRectangleOfTheBorderWidth) {
   Properties().winBorderColorOption = win_border_color_option::UseBorderColor;
   Control().UserControl_Resize();
   EXPECT_EQ(dc.GetPixel(39, 20), MakeRgb(0, 0, 192));
+}
+
+TEST_P(RefreshTest, ANewBackColourShowsAroundTheTextAtOnce) {
+  Properties().appearance = appearance::Standard3DAppearance;
+  Properties().border3DStyle = border3d::NoneBorderStyle;
+  Place(60, 21);
+  Properties().backColor = 0x0000FF00;
+  Control().UserControl_Resize();
+  // NoneBorderStyle draws nothing: the band around Text1 is the new back colour.
+  EXPECT_EQ(Control().UserControl().Dc().GetPixel(0, 0), MakeRgb(0, 255, 0));
+  EXPECT_EQ(Control().UserControl().Dc().GetPixel(59, 20), MakeRgb(0, 255, 0));
+  EXPECT_EQ(Control().Text1().BackColor(), MakeRgb(0, 255, 0));
 }
 
 KOVRA_RUN_ON_TEST_LOCALES(RefreshTest);

@@ -96,8 +96,8 @@ TEST_F(HeadlessRefreshTest, TheHoverFrameIsDrawnOverTheFrame) {
   Make();
   P().winBorderWidth = 2;
   control->UserControl().SetExtent(60, 21);
-  DrawHoverFrame(P(), {control->UserControl(), control->Text1(), platform.drawing,
-                       platform.container});
+  DrawHoverFrame(P(),
+                 {control->UserControl(), control->Text1(), platform.drawing, platform.container});
   EXPECT_EQ(Surface().Image().At(1, 1), MakeRgb(0, 0, 255));
   EXPECT_EQ(Surface().Image().At(59, 20), MakeRgb(0, 0, 255));
   EXPECT_NE(Surface().Image().At(2, 2), MakeRgb(0, 0, 255));

@@ -1,5 +1,7 @@
 // The spin-button renderers in the three looks: the classic face, bevel and glyph as pixels,
 // the bitmap look's nine-slice copy as calls, and the themed look's parts and states.
+#include "spin/spin_renderer.h"
+
 #include <gtest/gtest.h>
 
 #include "core/enumerations.h"
@@ -7,14 +9,13 @@
 #include "platform/headless/headless_surfaces.h"
 #include "resources/bitmaps.h"
 #include "spin/spin_classic.h"
-#include "spin/spin_renderer.h"
 #include "tests/support/raster_probe.h"
 
 namespace kovra::test {
 namespace {
 
 constexpr Rgb kBack = MakeRgb(1, 2, 3);
-constexpr Rgb kArrow = MakeRgb(0, 0, 0);      // button text
+constexpr Rgb kArrow = MakeRgb(0, 0, 0);  // button text
 constexpr Rgb kGreyText = MakeRgb(128, 128, 128);
 
 class SpinRendererTest : public ::testing::Test {
@@ -106,9 +107,9 @@ TEST_F(SpinRendererTest, ClassicNormalAndHotAreTheSamePressedDiffers) {
 struct FaceCase {
   std::int16_t style, option;
   std::uint8_t state;
-  Rgb corner;  // (0, 0)
-  Rgb inner;   // (1, 1)
-  Rgb centre;  // (3, 3), away from the glyph
+  Rgb corner;       // (0, 0)
+  Rgb inner;        // (1, 1)
+  Rgb centre;       // (3, 3), away from the glyph
   Rgb bottomRight;  // (SW − 1, SH − 1)
 };
 
@@ -227,8 +228,8 @@ TEST_F(SpinRendererTest, BitmapLookPaintsTheSchemeAndTheWhiteArrow) {
   const Bitmap& image = Paint(SpinSide::Up, 0);
   // The arrow at ((17 − 7) \ 2, (10 − 4) \ 2 + 1) = (5, 4): its top pixel is (8, 4).
   EXPECT_EQ(image.At(8, 4), MakeRgb(255, 255, 255));
-  EXPECT_EQ(Hex(image.At(0, 5)), "#FFFFFF");  // the ring of the left edge piece
-  EXPECT_EQ(Hex(image.At(1, 5)), "#8E997D");  // the border shade
+  EXPECT_EQ(Hex(image.At(0, 5)), "#FFFFFF");        // the ring of the left edge piece
+  EXPECT_EQ(Hex(image.At(1, 5)), "#8E997D");        // the border shade
   EXPECT_NE(image.At(5, 4), MakeRgb(255, 0, 255));  // the key never shows
   P().winTheme = win_theme::BlueTheme;
   EXPECT_EQ(Hex(Paint(SpinSide::Up, 0).At(8, 4)), "#4D6185");
@@ -268,8 +269,8 @@ TEST_F(SpinRendererTest, InactiveButtonsUseTheThemedDisabledStateEvenWithTheManu
 TEST_F(SpinRendererTest, WithoutAVisualStyleTheClassicButtonStandsIn) {
   drawing.theme.visualStyle = false;
   const Bitmap& image = Paint(SpinSide::Up, 0);
-  EXPECT_EQ(Hex(image.At(1, 1)), "#FFFFFF");   // raised: highlight at the top left
-  EXPECT_EQ(Hex(image.At(8, 3)), "#000000");   // the arrow in button text
+  EXPECT_EQ(Hex(image.At(1, 1)), "#FFFFFF");  // raised: highlight at the top left
+  EXPECT_EQ(Hex(image.At(8, 3)), "#000000");  // the arrow in button text
   P().enabled = kFalse;
   EXPECT_EQ(Hex(Paint(SpinSide::Up, 0).At(8, 3)), "#808080");
 }

@@ -37,8 +37,8 @@ Bitmap Filled(int width, int height, Rgb colour) {
 
 // Text1's box: its back colour and its text, aligned, clipped to the box.
 Bitmap TextBoxPicture(const headless::HeadlessTextBox& box) {
-  Bitmap picture = Filled(static_cast<int>(box.Width()), static_cast<int>(box.Height()),
-                          box.BackColor());
+  Bitmap picture =
+      Filled(static_cast<int>(box.Width()), static_cast<int>(box.Height()), box.BackColor());
   const std::wstring text = box.Text();
   const int width = TextWidth(text);
   int x = 1;
@@ -100,8 +100,8 @@ Bitmap ComposeSheet(const std::vector<CaptionedPicture>& pictures, int columns) 
   const int count = static_cast<int>(pictures.size());
   const int rows = (count + columns - 1) / columns;
   const int shown = std::min(count, columns);
-  Bitmap sheet = Filled(kGap + shown * (cellWidth + kGap), kGap + rows * (cellHeight + kGap),
-                        kSheetBack);
+  Bitmap sheet =
+      Filled(kGap + shown * (cellWidth + kGap), kGap + rows * (cellHeight + kGap), kSheetBack);
   for (int i = 0; i < count; ++i) {
     const int left = kGap + (i % columns) * (cellWidth + kGap);
     const int top = kGap + (i / columns) * (cellHeight + kGap);

@@ -101,8 +101,8 @@ void ScriptRunner::Sheet(const Arguments& args) {
   const Bitmap sheet = ComposeSheet(pictures_, WholeNumber(args[1]));
   if (writePicture_) writePicture_(path, sheet);
   if (echo_) {
-    out_ << "  sheet " << path << ": " << pictures_.size() << " pictures, " << sheet.width
-         << " x " << sheet.height << "\n";
+    out_ << "  sheet " << path << ": " << pictures_.size() << " pictures, " << sheet.width << " x "
+         << sheet.height << "\n";
   }
   pictures_.clear();
 }

@@ -62,9 +62,8 @@ constexpr SpinLook kSpinLooks[] = {
 };
 
 bool Equal(std::wstring_view a, std::wstring_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](wchar_t x, wchar_t y) {
-    return std::towupper(x) == std::towupper(y);
-  });
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](wchar_t x, wchar_t y) { return std::towupper(x) == std::towupper(y); });
 }
 
 class HeadlessThemeData final : public ThemeData {

@@ -12,8 +12,7 @@ std::unique_ptr<TextBox> HeadlessPlatform::CreateTextBox(ControlSurface& /*owner
   return std::make_unique<HeadlessTextBox>(clipboard, NextWindow());
 }
 
-std::unique_ptr<PictureSurface> HeadlessPlatform::CreatePictureSurface(
-    ControlSurface& /*owner*/) {
+std::unique_ptr<PictureSurface> HeadlessPlatform::CreatePictureSurface(ControlSurface& /*owner*/) {
   return std::make_unique<HeadlessPictureSurface>(NextWindow());
 }
 

@@ -41,7 +41,12 @@ class HeadlessSurface final : public ControlSurface {
   bool Enabled() const override { return enabled_; }
   void SetEnabled(bool enabled) override { enabled_ = enabled; }
   Rgb BackColor() const override { return backColor_; }
-  void SetBackColor(Rgb colour) override { backColor_ = colour; }
+  // A new back colour erases the kept image to it, as a window with kept drawing does.
+  void SetBackColor(Rgb colour) override {
+    if (colour == backColor_) return;
+    backColor_ = colour;
+    Cls();
+  }
   std::int32_t MousePointer() const override { return mousePointer_; }
   void SetMousePointer(std::int32_t pointer) override { mousePointer_ = pointer; }
   float ScaleWidth() const override { return InScale(static_cast<float>(image_.width)); }
@@ -96,7 +101,12 @@ class HeadlessPictureSurface final : public HeadlessChildWindow<PictureSurface> 
   bool Visible() const override { return visible_; }
   void SetVisible(bool visible) override { visible_ = visible; }
   Rgb BackColor() const override { return backColor_; }
-  void SetBackColor(Rgb colour) override { backColor_ = colour; }
+  // A new back colour erases the kept image to it, as a window with kept drawing does.
+  void SetBackColor(Rgb colour) override {
+    if (colour == backColor_) return;
+    backColor_ = colour;
+    Cls();
+  }
 
   const Bitmap& Image() const { return image_; }
   RasterDC& Raster() { return dc_; }

@@ -25,6 +25,20 @@ int Sample(int d, int dn, int sn) {
   return static_cast<int>((static_cast<long long>(2 * d + 1) * sn) / (2LL * dn));
 }
 
+// A pen 3 or more pixels wide joins its lines round: in the outer quarter of each w × w corner
+// box only the pixels of the disc inscribed in the box are painted, the disc of radius²
+// w² / 4 − 3 / 4 around the box's centre. (x, y) are offsets in a `w` × `h` rectangle.
+bool InsideRoundCorners(int x, int y, int w, int h, int pen) {
+  if (pen < 3) return true;
+  const int dx = x < pen ? x : w - 1 - x < pen ? w - 1 - x : -1;
+  const int dy = y < pen ? y : h - 1 - y < pen ? h - 1 - y : -1;
+  if (dx < 0 || dy < 0) return true;  // not in a corner box
+  const int ex = 2 * dx - (pen - 1);
+  const int ey = 2 * dy - (pen - 1);
+  if (ex >= 0 || ey >= 0) return true;  // only the outer quarter of the disc is round
+  return ex * ex + ey * ey <= pen * pen - 3;
+}
+
 }  // namespace
 
 int RasterDC::LiveMemoryContexts() { return liveMemoryContexts; }
@@ -74,7 +88,9 @@ void RasterDC::FrameRectangle(const PixelRect& rect, int width, Rgb colour) {
     for (int x = left; x < right; ++x) {
       const bool inBand =
           x < left + band || x >= right - band || y < top + band || y >= bottom - band;
-      if (inBand) Paint(x, y, colour);
+      if (inBand && InsideRoundCorners(x - left, y - top, right - left, bottom - top, band)) {
+        Paint(x, y, colour);
+      }
     }
   }
 }
@@ -145,8 +161,9 @@ Bitmap Resized(const Bitmap& old, int width, int height, Rgb colour) {
   Bitmap image;
   image.width = std::max(width, 0);
   image.height = std::max(height, 0);
-  image.pixels.assign(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height),
-                      colour & 0xFFFFFF);
+  image.pixels.assign(
+      static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height),
+      colour & 0xFFFFFF);
   for (int y = 0; y < std::min(old.height, image.height); ++y) {
     for (int x = 0; x < std::min(old.width, image.width); ++x) image.At(x, y) = old.At(x, y);
   }

@@ -21,8 +21,7 @@ GdiObject::~GdiObject() {
   }
 }
 
-GdiObject::GdiObject(GdiObject&& other) noexcept
-    : object_(std::exchange(other.object_, nullptr)) {}
+GdiObject::GdiObject(GdiObject&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
 
 GdiObject& GdiObject::operator=(GdiObject&& other) noexcept {
   if (this != &other) {

@@ -86,7 +86,9 @@ bool Win32DC::TransparentBlt(const PixelRect& destination, MemoryContext& source
 
 struct SurfaceImage::Buffer {
   Buffer(int width, int height)
-      : dc(nullptr), bitmap(CreateColourBitmap(width, height)), selection(dc.get(), bitmap.get()),
+      : dc(nullptr),
+        bitmap(CreateColourBitmap(width, height)),
+        selection(dc.get(), bitmap.get()),
         drawing(dc.get()) {}
   MemoryDC dc;
   GdiObject bitmap;

@@ -32,7 +32,8 @@ DeviceContext& Win32Surface::Dc() {
 }
 
 float Win32Surface::InScale(float pixels) const {
-  return scaleMode_ == ScaleUnit::Pixels ? pixels : pixels * kTwipsPerInch / PixelsPerInch(LOGPIXELSX);
+  return scaleMode_ == ScaleUnit::Pixels ? pixels
+                                         : pixels * kTwipsPerInch / PixelsPerInch(LOGPIXELSX);
 }
 
 float Win32Surface::ScaleWidth() const {
@@ -47,8 +48,8 @@ float Win32Surface::ScaleHeight() const {
 float Win32Surface::TextHeight(std::wstring_view text) const {
   const ScreenDC screen;
   const MemoryDC dc(screen.get());
-  const Selection font(dc.get(), gdiFont_ ? static_cast<HGDIOBJ>(gdiFont_.get())
-                                          : ::GetStockObject(SYSTEM_FONT));
+  const Selection font(
+      dc.get(), gdiFont_ ? static_cast<HGDIOBJ>(gdiFont_.get()) : ::GetStockObject(SYSTEM_FONT));
   SIZE size{};
   const std::wstring measured = text.empty() ? std::wstring(L" ") : std::wstring(text);
   ::GetTextExtentPoint32W(dc.get(), measured.c_str(), static_cast<int>(measured.size()), &size);
@@ -73,7 +74,8 @@ float Win32Surface::HeightTwips() const {
 }
 
 void Win32Surface::SetHeightTwips(float twips) {
-  const int height = static_cast<int>(std::lround(twips * PixelsPerInch(LOGPIXELSY) / kTwipsPerInch));
+  const int height =
+      static_cast<int>(std::lround(twips * PixelsPerInch(LOGPIXELSY) / kTwipsPerInch));
   const SIZE size = ClientSize(window_.get());
   if (height == size.cy) return;
   // WM_SIZE arrives before SetWindowPos returns and runs the resize handler.
@@ -91,8 +93,7 @@ void Win32Surface::SetExtent(int widthPixels, int heightPixels) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-std::optional<LRESULT> Win32Surface::OnDrawingMessage(UINT message, WPARAM wParam,
-                                                      LPARAM lParam) {
+std::optional<LRESULT> Win32Surface::OnDrawingMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
       image_.Resize(LOWORD(lParam), HIWORD(lParam), backColor_);
@@ -109,8 +110,8 @@ std::optional<LRESULT> Win32Surface::OnDrawingMessage(UINT message, WPARAM wPara
     }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: {
-      const HBRUSH brush = Win32TextBox::ColourChild(reinterpret_cast<HWND>(lParam),
-                                                     reinterpret_cast<HDC>(wParam));
+      const HBRUSH brush =
+          Win32TextBox::ColourChild(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
       if (brush != nullptr) return reinterpret_cast<LRESULT>(brush);
       return std::nullopt;
     }

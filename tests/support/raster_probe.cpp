@@ -5,9 +5,9 @@
 namespace kovra::test {
 
 Bitmap Blank(int width, int height, Rgb colour) {
-  return Bitmap{width, height,
-                std::vector<Rgb>(static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
-                                 colour)};
+  return Bitmap{
+      width, height,
+      std::vector<Rgb>(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), colour)};
 }
 
 std::string Mask(const Bitmap& picture, Rgb colour, char mark) {
@@ -21,8 +21,7 @@ std::string Mask(const Bitmap& picture, Rgb colour, char mark) {
 
 std::string Hex(Rgb colour) {
   char text[8];
-  std::snprintf(text, sizeof text, "#%02X%02X%02X", RedOf(colour), GreenOf(colour),
-                BlueOf(colour));
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", RedOf(colour), GreenOf(colour), BlueOf(colour));
   return text;
 }
 
