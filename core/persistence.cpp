@@ -5,6 +5,7 @@
 #include "core/coercion.h"
 #include "core/control_error.h"
 #include "core/kovra_double.h"
+#include "core/member_fields.h"
 #include "core/property_access.h"
 
 namespace kovra {
@@ -47,48 +48,6 @@ Variant Int32Default(KovraDouble&) {
 Variant EmptyText(KovraDouble&) { return std::wstring(); }
 Variant NoPicture(KovraDouble&) { return PictureRef{}; }
 Variant AmbientFont(KovraDouble& c) { return c.GetPlatform().GetContainer().AmbientFont(); }
-
-// Members, stored at their own width without any setter.
-template <auto Field>
-Variant ReadColor(KovraDouble& c) {
-  return static_cast<std::int32_t>(P(c).*Field);
-}
-template <auto Field>
-void ApplyColor(KovraDouble& c, const Variant& v) {
-  P(c).*Field = ToColor(v, Seps(c));
-}
-template <auto Field>
-Variant ReadBoolean(KovraDouble& c) {
-  return P(c).*Field != kFalse;
-}
-template <auto Field>
-void ApplyBoolean(KovraDouble& c, const Variant& v) {
-  P(c).*Field = ToBoolean(v, Seps(c));
-}
-template <auto Field>
-Variant ReadInt16(KovraDouble& c) {
-  return P(c).*Field;
-}
-template <auto Field>
-void ApplyInt16(KovraDouble& c, const Variant& v) {
-  P(c).*Field = ToInt16(v, Seps(c));
-}
-template <auto Field>
-Variant ReadInt32(KovraDouble& c) {
-  return P(c).*Field;
-}
-template <auto Field>
-void ApplyInt32(KovraDouble& c, const Variant& v) {
-  P(c).*Field = ToInt32(v, Seps(c));
-}
-template <auto Field>
-Variant ReadDouble(KovraDouble& c) {
-  return P(c).*Field;
-}
-template <auto Field>
-void ApplyDouble(KovraDouble& c, const Variant& v) {
-  P(c).*Field = ToDouble(v, Seps(c));
-}
 
 // Text1's own settings.
 Variant ReadFont(KovraDouble& c) { return c.Text1().GetFont(); }
@@ -136,18 +95,21 @@ using T = ValueType;
 constexpr std::array<Row, 41> kRows{{
     {{L"BackColor", T::Int32},
      ColorDefault<&F::backColor>,
-     ReadColor<&F::backColor>,
-     ApplyColor<&F::backColor>},
+     ReadField<FieldKind::Color, &F::backColor>,
+     StoreField<FieldKind::Color, &F::backColor>},
     {{L"ForeColor", T::Int32},
      ColorDefault<&F::foreColor>,
-     ReadColor<&F::foreColor>,
-     ApplyColor<&F::foreColor>},
-    {{L"Enabled", T::Boolean}, TrueDefault, ReadBoolean<&F::enabled>, ApplyBoolean<&F::enabled>},
+     ReadField<FieldKind::Color, &F::foreColor>,
+     StoreField<FieldKind::Color, &F::foreColor>},
+    {{L"Enabled", T::Boolean},
+     TrueDefault,
+     ReadField<FieldKind::Boolean, &F::enabled>,
+     StoreField<FieldKind::Boolean, &F::enabled>},
     {{L"Font", T::Font}, AmbientFont, ReadFont, ApplyFont},
     {{L"Appearance", T::Int16},
      Int16Default<0>,
-     ReadInt16<&F::appearance>,
-     ApplyInt16<&F::appearance>},
+     ReadField<FieldKind::Int16, &F::appearance>,
+     StoreField<FieldKind::Int16, &F::appearance>},
     {{L"Alignment", T::Int16}, Int16Default<0>, ReadAlignment, ApplyAlignment},
     {{L"LinkItem", T::String}, EmptyText, ReadLinkItem, ApplyLinkItem},
     {{L"LinkMode", T::Int16}, Int16Default<0>, ReadLinkMode, ApplyLinkMode},
@@ -159,100 +121,109 @@ constexpr std::array<Row, 41> kRows{{
     {{L"RightToLeft", T::Boolean}, FalseDefault, ReadRightToLeft, ApplyRightToLeft},
     {{L"SelLength", T::Int32},
      Int32Default<0>,
-     ReadInt32<&F::selLength>,
-     ApplyInt32<&F::selLength>},
-    {{L"SelStart", T::Int32}, Int32Default<0>, ReadInt32<&F::selStart>, ApplyInt32<&F::selStart>},
+     ReadField<FieldKind::Int32, &F::selLength>,
+     StoreField<FieldKind::Int32, &F::selLength>},
+    {{L"SelStart", T::Int32},
+     Int32Default<0>,
+     ReadField<FieldKind::Int32, &F::selStart>,
+     StoreField<FieldKind::Int32, &F::selStart>},
     {{L"WinBorderWidth", T::Int16},
      Int16Default<1>,
-     ReadInt16<&F::winBorderWidth>,
-     ApplyInt16<&F::winBorderWidth>},
+     ReadField<FieldKind::Int16, &F::winBorderWidth>,
+     StoreField<FieldKind::Int16, &F::winBorderWidth>},
     {{L"WinBorderColor", T::Int32},
      ColorDefault<&F::winBorderColor>,
-     ReadColor<&F::winBorderColor>,
-     ApplyColor<&F::winBorderColor>},
+     ReadField<FieldKind::Color, &F::winBorderColor>,
+     StoreField<FieldKind::Color, &F::winBorderColor>},
     {{L"WinBorderEffect", T::Boolean},
      ZeroDefault,
-     ReadBoolean<&F::winBorderEffect>,
-     ApplyBoolean<&F::winBorderEffect>},
+     ReadField<FieldKind::Boolean, &F::winBorderEffect>,
+     StoreField<FieldKind::Boolean, &F::winBorderEffect>},
     {{L"WinBorderOverColor", T::Int32},
      ColorDefault<&F::winBorderOverColor>,
-     ReadColor<&F::winBorderOverColor>,
-     ApplyColor<&F::winBorderOverColor>},
+     ReadField<FieldKind::Color, &F::winBorderOverColor>,
+     StoreField<FieldKind::Color, &F::winBorderOverColor>},
     {{L"FontOverEffect", T::Boolean},
      ZeroDefault,
-     ReadBoolean<&F::fontOverEffect>,
-     ApplyBoolean<&F::fontOverEffect>},
+     ReadField<FieldKind::Boolean, &F::fontOverEffect>,
+     StoreField<FieldKind::Boolean, &F::fontOverEffect>},
     {{L"FontOverColor", T::Int32},
      ColorDefault<&F::fontOverColor>,
-     ReadColor<&F::fontOverColor>,
-     ApplyColor<&F::fontOverColor>},
+     ReadField<FieldKind::Color, &F::fontOverColor>,
+     StoreField<FieldKind::Color, &F::fontOverColor>},
     {{L"Border3DStyle", T::Int16},
      Int16Default<1>,
-     ReadInt16<&F::border3DStyle>,
-     ApplyInt16<&F::border3DStyle>},
+     ReadField<FieldKind::Int16, &F::border3DStyle>,
+     StoreField<FieldKind::Int16, &F::border3DStyle>},
     {{L"Edit3DOption", T::Int16},
      Int16Default<0>,
-     ReadInt16<&F::edit3DOption>,
-     ApplyInt16<&F::edit3DOption>},
+     ReadField<FieldKind::Int16, &F::edit3DOption>,
+     StoreField<FieldKind::Int16, &F::edit3DOption>},
     {{L"MaxValue", T::Double},
      DoubleDefault<&F::maxValue>,
-     ReadDouble<&F::maxValue>,
-     ApplyDouble<&F::maxValue>},
+     ReadField<FieldKind::Double, &F::maxValue>,
+     StoreField<FieldKind::Double, &F::maxValue>},
     {{L"MinValue", T::Double},
      DoubleDefault<&F::minValue>,
-     ReadDouble<&F::minValue>,
-     ApplyDouble<&F::minValue>},
+     ReadField<FieldKind::Double, &F::minValue>,
+     StoreField<FieldKind::Double, &F::minValue>},
     {{L"DecimalPlaces", T::Int16},
      Int16Default<2>,
-     ReadInt16<&F::decimalPlaces>,
-     ApplyInt16<&F::decimalPlaces>},
+     ReadField<FieldKind::Int16, &F::decimalPlaces>,
+     StoreField<FieldKind::Int16, &F::decimalPlaces>},
     {{L"UseSeparator", T::Boolean},
      ZeroDefault,
-     ReadBoolean<&F::useSeparator>,
-     ApplyBoolean<&F::useSeparator>},
+     ReadField<FieldKind::Boolean, &F::useSeparator>,
+     StoreField<FieldKind::Boolean, &F::useSeparator>},
     {{L"MousePointer", T::Int32},
      Int32Default<0>,
-     ReadInt32<&F::mousePointer>,
-     ApplyInt32<&F::mousePointer>},
+     ReadField<FieldKind::Int32, &F::mousePointer>,
+     StoreField<FieldKind::Int32, &F::mousePointer>},
     {{L"MouseIcon", T::Picture}, NoPicture, ReadMouseIcon, ApplyMouseIconMember},
     {{L"XPGetTheme", T::Int16},
      Int16Default<0>,
-     ReadInt16<&F::xpGetTheme>,
-     ApplyInt16<&F::xpGetTheme>},
-    {{L"WinTheme", T::Int16}, Int16Default<0>, ReadInt16<&F::winTheme>, ApplyInt16<&F::winTheme>},
+     ReadField<FieldKind::Int16, &F::xpGetTheme>,
+     StoreField<FieldKind::Int16, &F::xpGetTheme>},
+    {{L"WinTheme", T::Int16},
+     Int16Default<0>,
+     ReadField<FieldKind::Int16, &F::winTheme>,
+     StoreField<FieldKind::Int16, &F::winTheme>},
     {{L"WinBorderColorOption", T::Int16},
      Int16Default<0>,
-     ReadInt16<&F::winBorderColorOption>,
-     ApplyInt16<&F::winBorderColorOption>},
+     ReadField<FieldKind::Int16, &F::winBorderColorOption>,
+     StoreField<FieldKind::Int16, &F::winBorderColorOption>},
     {{L"ButtonSpin", T::Boolean},
      ZeroDefault,
-     ReadBoolean<&F::buttonSpin>,
-     ApplyBoolean<&F::buttonSpin>},
+     ReadField<FieldKind::Boolean, &F::buttonSpin>,
+     StoreField<FieldKind::Boolean, &F::buttonSpin>},
     {{L"ButtonSpinArrowColor", T::Int32},
      ColorDefault<&F::buttonSpinArrowColor>,
-     ReadColor<&F::buttonSpinArrowColor>,
-     ApplyColor<&F::buttonSpinArrowColor>},
+     ReadField<FieldKind::Color, &F::buttonSpinArrowColor>,
+     StoreField<FieldKind::Color, &F::buttonSpinArrowColor>},
     {{L"Edit3DColor", T::Int32},
      ColorDefault<&F::edit3DColor>,
-     ReadColor<&F::edit3DColor>,
-     ApplyColor<&F::edit3DColor>},
+     ReadField<FieldKind::Color, &F::edit3DColor>,
+     StoreField<FieldKind::Color, &F::edit3DColor>},
     {{L"ButtonSpinIncrement", T::Double},
      DoubleDefault<&F::buttonSpinIncrement>,
-     ReadDouble<&F::buttonSpinIncrement>,
-     ApplyDouble<&F::buttonSpinIncrement>},
+     ReadField<FieldKind::Double, &F::buttonSpinIncrement>,
+     StoreField<FieldKind::Double, &F::buttonSpinIncrement>},
     {{L"ButtonSpinMax", T::Double},
      DoubleDefault<&F::buttonSpinMax>,
-     ReadDouble<&F::buttonSpinMax>,
-     ApplyDouble<&F::buttonSpinMax>},
+     ReadField<FieldKind::Double, &F::buttonSpinMax>,
+     StoreField<FieldKind::Double, &F::buttonSpinMax>},
     {{L"ButtonSpinMin", T::Double},
      DoubleDefault<&F::buttonSpinMin>,
-     ReadDouble<&F::buttonSpinMin>,
-     ApplyDouble<&F::buttonSpinMin>},
+     ReadField<FieldKind::Double, &F::buttonSpinMin>,
+     StoreField<FieldKind::Double, &F::buttonSpinMin>},
     {{L"ButtonSpinEdit", T::Int16},
      Int16Default<0>,
-     ReadInt16<&F::buttonSpinEdit>,
-     ApplyInt16<&F::buttonSpinEdit>},
-    {{L"Locked", T::Boolean}, ZeroDefault, ReadBoolean<&F::locked>, ApplyBoolean<&F::locked>},
+     ReadField<FieldKind::Int16, &F::buttonSpinEdit>,
+     StoreField<FieldKind::Int16, &F::buttonSpinEdit>},
+    {{L"Locked", T::Boolean},
+     ZeroDefault,
+     ReadField<FieldKind::Boolean, &F::locked>,
+     StoreField<FieldKind::Boolean, &F::locked>},
 }};
 
 constexpr PersistedKey kValueKey{L"Value", ValueType::String};

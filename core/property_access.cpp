@@ -7,6 +7,7 @@
 #include "core/control_error.h"
 #include "core/enumerations.h"
 #include "core/kovra_double.h"
+#include "core/member_fields.h"
 #include "core/version.h"
 
 namespace kovra {
@@ -27,50 +28,10 @@ struct PropertyRow {
 PropertyMembers& P(KovraDouble& c) { return c.State().properties; }
 const Separators& Seps(KovraDouble& c) { return c.State().separators; }
 
-// Member properties of each width, by field.
-template <auto Field>
-Variant GetColor(KovraDouble& c) {
-  return static_cast<std::int32_t>(P(c).*Field);
-}
-template <auto Field>
-bool PutColor(KovraDouble& c, const Variant& v) {
-  P(c).*Field = ToColor(v, Seps(c));
-  return true;
-}
-template <auto Field>
-Variant GetBoolean(KovraDouble& c) {
-  return P(c).*Field != kFalse;
-}
-template <auto Field>
-bool PutBoolean(KovraDouble& c, const Variant& v) {
-  P(c).*Field = ToBoolean(v, Seps(c));
-  return true;
-}
-template <auto Field>
-Variant GetInt16(KovraDouble& c) {
-  return P(c).*Field;
-}
-template <auto Field>
-bool PutInt16(KovraDouble& c, const Variant& v) {
-  P(c).*Field = ToInt16(v, Seps(c));
-  return true;
-}
-template <auto Field>
-Variant GetInt32(KovraDouble& c) {
-  return P(c).*Field;
-}
-template <auto Field>
-bool PutInt32(KovraDouble& c, const Variant& v) {
-  P(c).*Field = ToInt32(v, Seps(c));
-  return true;
-}
-template <auto Field>
-Variant GetDouble(KovraDouble& c) {
-  return P(c).*Field;
-}
-template <auto Field>
-bool PutDouble(KovraDouble& c, const Variant& v) {
-  P(c).*Field = ToDouble(v, Seps(c));
+// Member properties: read and stored as loading does, then notified and repainted.
+template <FieldKind Kind, auto Field>
+bool PutField(KovraDouble& c, const Variant& v) {
+  StoreField<Kind, Field>(c, v);
   return true;
 }
 
@@ -238,11 +199,15 @@ Variant GetChwnd(KovraDouble& c) {
 using F = PropertyMembers;
 
 constexpr std::array<PropertyRow, 50> kProperties{{
-    {L"BackColor", GetColor<&F::backColor>, PutColor<&F::backColor>, Repaint::Always},
-    {L"ForeColor", GetColor<&F::foreColor>, PutColor<&F::foreColor>, Repaint::Always},
-    {L"Enabled", GetBoolean<&F::enabled>, PutBoolean<&F::enabled>, Repaint::Always},
+    {L"BackColor", ReadField<FieldKind::Color, &F::backColor>,
+     PutField<FieldKind::Color, &F::backColor>, Repaint::Always},
+    {L"ForeColor", ReadField<FieldKind::Color, &F::foreColor>,
+     PutField<FieldKind::Color, &F::foreColor>, Repaint::Always},
+    {L"Enabled", ReadField<FieldKind::Boolean, &F::enabled>,
+     PutField<FieldKind::Boolean, &F::enabled>, Repaint::Always},
     {L"Font", GetFont, PutFont, Repaint::Always},
-    {L"Appearance", GetInt16<&F::appearance>, PutInt16<&F::appearance>, Repaint::Always},
+    {L"Appearance", ReadField<FieldKind::Int16, &F::appearance>,
+     PutField<FieldKind::Int16, &F::appearance>, Repaint::Always},
     {L"Alignment", GetAlignment, PutAlignment, Repaint::Always},
     {L"HideSelection", GetHideSelection, nullptr, Repaint::Never},
     {L"LinkItem", GetLinkItem, PutLinkItem, Repaint::Never},
@@ -252,41 +217,59 @@ constexpr std::array<PropertyRow, 50> kProperties{{
     {L"OLEDragMode", GetOleDragMode, PutOleDragMode, Repaint::Never},
     {L"OLEDropMode", GetOleDropMode, PutOleDropMode, Repaint::Never},
     {L"RightToLeft", GetRightToLeft, PutRightToLeft, Repaint::Never},
-    {L"SelLength", GetInt32<&F::selLength>, PutInt32<&F::selLength>, Repaint::Never},
-    {L"SelStart", GetInt32<&F::selStart>, PutInt32<&F::selStart>, Repaint::Never},
-    {L"WinBorderWidth", GetInt16<&F::winBorderWidth>, PutWinBorderWidth, Repaint::Themed},
-    {L"WinBorderColor", GetColor<&F::winBorderColor>, PutColor<&F::winBorderColor>,
+    {L"SelLength", ReadField<FieldKind::Int32, &F::selLength>,
+     PutField<FieldKind::Int32, &F::selLength>, Repaint::Never},
+    {L"SelStart", ReadField<FieldKind::Int32, &F::selStart>,
+     PutField<FieldKind::Int32, &F::selStart>, Repaint::Never},
+    {L"WinBorderWidth", ReadField<FieldKind::Int16, &F::winBorderWidth>, PutWinBorderWidth,
      Repaint::Themed},
-    {L"WinBorderEffect", GetBoolean<&F::winBorderEffect>, PutBoolean<&F::winBorderEffect>,
-     Repaint::Themed},
-    {L"WinBorderOverColor", GetColor<&F::winBorderOverColor>, PutColor<&F::winBorderOverColor>,
-     Repaint::Never},
-    {L"FontOverEffect", GetBoolean<&F::fontOverEffect>, PutBoolean<&F::fontOverEffect>,
-     Repaint::Never},
-    {L"FontOverColor", GetColor<&F::fontOverColor>, PutColor<&F::fontOverColor>, Repaint::Never},
-    {L"Border3DStyle", GetInt16<&F::border3DStyle>, PutInt16<&F::border3DStyle>, Repaint::Classic},
-    {L"Edit3DOption", GetInt16<&F::edit3DOption>, PutInt16<&F::edit3DOption>, Repaint::Classic},
+    {L"WinBorderColor", ReadField<FieldKind::Color, &F::winBorderColor>,
+     PutField<FieldKind::Color, &F::winBorderColor>, Repaint::Themed},
+    {L"WinBorderEffect", ReadField<FieldKind::Boolean, &F::winBorderEffect>,
+     PutField<FieldKind::Boolean, &F::winBorderEffect>, Repaint::Themed},
+    {L"WinBorderOverColor", ReadField<FieldKind::Color, &F::winBorderOverColor>,
+     PutField<FieldKind::Color, &F::winBorderOverColor>, Repaint::Never},
+    {L"FontOverEffect", ReadField<FieldKind::Boolean, &F::fontOverEffect>,
+     PutField<FieldKind::Boolean, &F::fontOverEffect>, Repaint::Never},
+    {L"FontOverColor", ReadField<FieldKind::Color, &F::fontOverColor>,
+     PutField<FieldKind::Color, &F::fontOverColor>, Repaint::Never},
+    {L"Border3DStyle", ReadField<FieldKind::Int16, &F::border3DStyle>,
+     PutField<FieldKind::Int16, &F::border3DStyle>, Repaint::Classic},
+    {L"Edit3DOption", ReadField<FieldKind::Int16, &F::edit3DOption>,
+     PutField<FieldKind::Int16, &F::edit3DOption>, Repaint::Classic},
     {L"Value", GetValue, PutValue, Repaint::Never},
-    {L"MaxValue", GetDouble<&F::maxValue>, PutDouble<&F::maxValue>, Repaint::Never},
-    {L"MinValue", GetDouble<&F::minValue>, PutDouble<&F::minValue>, Repaint::Never},
-    {L"DecimalPlaces", GetInt16<&F::decimalPlaces>, PutDecimalPlaces, Repaint::Always},
-    {L"UseSeparator", GetBoolean<&F::useSeparator>, PutBoolean<&F::useSeparator>, Repaint::Always},
-    {L"MousePointer", GetInt32<&F::mousePointer>, PutInt32<&F::mousePointer>, Repaint::Never},
+    {L"MaxValue", ReadField<FieldKind::Double, &F::maxValue>,
+     PutField<FieldKind::Double, &F::maxValue>, Repaint::Never},
+    {L"MinValue", ReadField<FieldKind::Double, &F::minValue>,
+     PutField<FieldKind::Double, &F::minValue>, Repaint::Never},
+    {L"DecimalPlaces", ReadField<FieldKind::Int16, &F::decimalPlaces>, PutDecimalPlaces,
+     Repaint::Always},
+    {L"UseSeparator", ReadField<FieldKind::Boolean, &F::useSeparator>,
+     PutField<FieldKind::Boolean, &F::useSeparator>, Repaint::Always},
+    {L"MousePointer", ReadField<FieldKind::Int32, &F::mousePointer>,
+     PutField<FieldKind::Int32, &F::mousePointer>, Repaint::Never},
     {L"MouseIcon", GetMouseIcon, PutMouseIcon, Repaint::Never},
-    {L"XPGetTheme", GetInt16<&F::xpGetTheme>, PutInt16<&F::xpGetTheme>, Repaint::Themed},
-    {L"WinTheme", GetInt16<&F::winTheme>, PutInt16<&F::winTheme>, Repaint::Themed},
-    {L"WinBorderColorOption", GetInt16<&F::winBorderColorOption>,
-     PutInt16<&F::winBorderColorOption>, Repaint::Themed},
-    {L"ButtonSpin", GetBoolean<&F::buttonSpin>, PutButtonSpin, Repaint::Always},
-    {L"ButtonSpinArrowColor", GetColor<&F::buttonSpinArrowColor>,
-     PutColor<&F::buttonSpinArrowColor>, Repaint::Spin},
-    {L"Edit3DColor", GetColor<&F::edit3DColor>, PutColor<&F::edit3DColor>, Repaint::Spin},
-    {L"ButtonSpinIncrement", GetDouble<&F::buttonSpinIncrement>, PutButtonSpinIncrement,
+    {L"XPGetTheme", ReadField<FieldKind::Int16, &F::xpGetTheme>,
+     PutField<FieldKind::Int16, &F::xpGetTheme>, Repaint::Themed},
+    {L"WinTheme", ReadField<FieldKind::Int16, &F::winTheme>,
+     PutField<FieldKind::Int16, &F::winTheme>, Repaint::Themed},
+    {L"WinBorderColorOption", ReadField<FieldKind::Int16, &F::winBorderColorOption>,
+     PutField<FieldKind::Int16, &F::winBorderColorOption>, Repaint::Themed},
+    {L"ButtonSpin", ReadField<FieldKind::Boolean, &F::buttonSpin>, PutButtonSpin, Repaint::Always},
+    {L"ButtonSpinArrowColor", ReadField<FieldKind::Color, &F::buttonSpinArrowColor>,
+     PutField<FieldKind::Color, &F::buttonSpinArrowColor>, Repaint::Spin},
+    {L"Edit3DColor", ReadField<FieldKind::Color, &F::edit3DColor>,
+     PutField<FieldKind::Color, &F::edit3DColor>, Repaint::Spin},
+    {L"ButtonSpinIncrement", ReadField<FieldKind::Double, &F::buttonSpinIncrement>,
+     PutButtonSpinIncrement, Repaint::Never},
+    {L"ButtonSpinMax", ReadField<FieldKind::Double, &F::buttonSpinMax>, PutButtonSpinMax,
      Repaint::Never},
-    {L"ButtonSpinMax", GetDouble<&F::buttonSpinMax>, PutButtonSpinMax, Repaint::Never},
-    {L"ButtonSpinMin", GetDouble<&F::buttonSpinMin>, PutButtonSpinMin, Repaint::Never},
-    {L"ButtonSpinEdit", GetInt16<&F::buttonSpinEdit>, PutInt16<&F::buttonSpinEdit>, Repaint::Never},
-    {L"Locked", GetBoolean<&F::locked>, PutBoolean<&F::locked>, Repaint::Always},
+    {L"ButtonSpinMin", ReadField<FieldKind::Double, &F::buttonSpinMin>, PutButtonSpinMin,
+     Repaint::Never},
+    {L"ButtonSpinEdit", ReadField<FieldKind::Int16, &F::buttonSpinEdit>,
+     PutField<FieldKind::Int16, &F::buttonSpinEdit>, Repaint::Never},
+    {L"Locked", ReadField<FieldKind::Boolean, &F::locked>, PutField<FieldKind::Boolean, &F::locked>,
+     Repaint::Always},
     {L"hWnd", GetHwnd, nullptr, Repaint::Never},
     {L"chWnd", GetChwnd, nullptr, Repaint::Never},
     {L"FontUnderline", GetFontFlag<&Font::underline>, PutFontFlag<&Font::underline>,
