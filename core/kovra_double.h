@@ -92,6 +92,15 @@ class KovraDouble final : private TextBoxEvents {
   void Text1_KeyUp(std::int16_t& keyCode, std::int16_t& shift) override {
     entry_.OnKeyUp(keyCode, shift);
   }
+  // Text1's drag-and-drop events, passed on with the very variables Text1 delivered.
+  void Text1_OLECompleteDrag(std::int32_t& effect) override;
+  void Text1_OLEDragDrop(DataObject& data, std::int32_t& effect, std::int16_t& button,
+                         std::int16_t& shift, float& x, float& y) override;
+  void Text1_OLEDragOver(DataObject& data, std::int32_t& effect, std::int16_t& button,
+                         std::int16_t& shift, float& x, float& y, std::int16_t& state) override;
+  void Text1_OLESetData(DataObject& data, std::int16_t& dataFormat) override;
+  void Text1_OLEStartDrag(DataObject& data, std::int32_t& allowedEffects) override;
+  void Text1_OLEGiveFeedback(std::int32_t& effect, std::int16_t& defaultCursors) override;
 
   void ProbeLocale();
   // Mouse input of Text1 and the control surface: passed on to the container, a click on the

@@ -8,12 +8,13 @@
 #include <string_view>
 #include <variant>
 
+#include "platform/data_object.h"
 #include "platform/types.h"
 
 namespace kovra {
 
 // One by-reference event argument: the handler reads and may change the variable it points to.
-using EventArgument = std::variant<std::int16_t*, std::int32_t*, float*>;
+using EventArgument = std::variant<std::int16_t*, std::int32_t*, float*, DataObject*>;
 
 class Container {
  public:

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/data_object.h"
 #include "platform/drawing.h"
 #include "platform/mouse.h"
 #include "platform/surface_placement.h"
@@ -31,6 +32,26 @@ class TextBoxEvents {
   virtual void Text1_KeyUp(std::int16_t& keyCode, std::int16_t& shift) {
     (void)keyCode;
     (void)shift;
+  }
+  // OLE drag and drop over the box, each argument the box's own variable: what the receiver
+  // leaves in it (an effect, a cursor choice) is the box's answer.
+  virtual void Text1_OLECompleteDrag(std::int32_t& effect) { (void)effect; }
+  virtual void Text1_OLEDragDrop(DataObject& data, std::int32_t& effect, std::int16_t& button,
+                                 std::int16_t& shift, float& x, float& y) {
+    (void)data, (void)effect, (void)button, (void)shift, (void)x, (void)y;
+  }
+  virtual void Text1_OLEDragOver(DataObject& data, std::int32_t& effect, std::int16_t& button,
+                                 std::int16_t& shift, float& x, float& y, std::int16_t& state) {
+    (void)data, (void)effect, (void)button, (void)shift, (void)x, (void)y, (void)state;
+  }
+  virtual void Text1_OLESetData(DataObject& data, std::int16_t& dataFormat) {
+    (void)data, (void)dataFormat;
+  }
+  virtual void Text1_OLEStartDrag(DataObject& data, std::int32_t& allowedEffects) {
+    (void)data, (void)allowedEffects;
+  }
+  virtual void Text1_OLEGiveFeedback(std::int32_t& effect, std::int16_t& defaultCursors) {
+    (void)effect, (void)defaultCursors;
   }
 };
 

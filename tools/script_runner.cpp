@@ -123,8 +123,15 @@ std::wstring DescribeEvent(const headless::RaisedEvent& event) {
   std::wstring text(event::Name(event.dispatchId));
   for (std::size_t i = 0; i < event.arguments.size(); ++i) {
     text += i == 0 ? L'(' : L',';
-    text += std::visit([](auto v) { return GeneralNumberText(static_cast<double>(v), L'.'); },
-                       event.arguments[i]);
+    text += std::visit(
+        [](const auto& v) {
+          if constexpr (std::is_same_v<std::decay_t<decltype(v)>, std::wstring>) {
+            return L"\"" + v + L"\"";
+          } else {
+            return GeneralNumberText(static_cast<double>(v), L'.');
+          }
+        },
+        event.arguments[i]);
   }
   if (!event.arguments.empty()) text += L')';
   return text;
@@ -139,23 +146,40 @@ struct ScriptRunner::Command {
 // The actions; those for the looks, from resize on, live in script_drawing_actions.cpp.
 const std::vector<ScriptRunner::Command>& ScriptRunner::Commands() {
   static const std::vector<Command> kCommands{
-      {L"locale", 1, &ScriptRunner::Locale},   {L"new", 0, &ScriptRunner::New},
-      {L"case", 1, &ScriptRunner::Case},       {L"requires", 2, &ScriptRunner::Requires},
-      {L"set", 2, &ScriptRunner::Set},         {L"value", 1, &ScriptRunner::Value},
-      {L"text", 1, &ScriptRunner::Text},       {L"caret", 1, &ScriptRunner::Caret},
-      {L"select", 2, &ScriptRunner::Select},   {L"type", 1, &ScriptRunner::Type},
-      {L"key", 1, &ScriptRunner::Key},         {L"clipboard", 1, &ScriptRunner::ClipboardText},
-      {L"focus", 1, &ScriptRunner::Focus},     {L"lock", 1, &ScriptRunner::Lock},
-      {L"handler", 1, &ScriptRunner::Handler}, {L"show", 0, &ScriptRunner::Show},
-      {L"expect", 1, &ScriptRunner::Expect},   {L"events", 0, &ScriptRunner::Events},
-      {L"forget", 0, &ScriptRunner::Forget},   {L"advance", 1, &ScriptRunner::Advance},
-      {L"resize", 2, &ScriptRunner::Resize},   {L"refresh", 0, &ScriptRunner::RefreshAll},
-      {L"paint", 2, &ScriptRunner::Paint},     {L"hoverframe", 0, &ScriptRunner::HoverFrame},
-      {L"theme", 1, &ScriptRunner::Theme},     {L"align", 1, &ScriptRunner::Align},
-      {L"picture", 1, &ScriptRunner::Picture}, {L"sheet", 2, &ScriptRunner::Sheet},
-      {L"property", 2, &ScriptRunner::Property}, {L"get", 1, &ScriptRunner::Get},
-      {L"invoke", 1, &ScriptRunner::InvokeMethod}, {L"mouse", 2, &ScriptRunner::Mouse},
-      {L"pointer", 2, &ScriptRunner::PointerAt}, {L"save", 0, &ScriptRunner::Save},
+      {L"locale", 1, &ScriptRunner::Locale},
+      {L"new", 0, &ScriptRunner::New},
+      {L"case", 1, &ScriptRunner::Case},
+      {L"requires", 2, &ScriptRunner::Requires},
+      {L"set", 2, &ScriptRunner::Set},
+      {L"value", 1, &ScriptRunner::Value},
+      {L"text", 1, &ScriptRunner::Text},
+      {L"caret", 1, &ScriptRunner::Caret},
+      {L"select", 2, &ScriptRunner::Select},
+      {L"type", 1, &ScriptRunner::Type},
+      {L"key", 1, &ScriptRunner::Key},
+      {L"clipboard", 1, &ScriptRunner::ClipboardText},
+      {L"focus", 1, &ScriptRunner::Focus},
+      {L"lock", 1, &ScriptRunner::Lock},
+      {L"handler", 1, &ScriptRunner::Handler},
+      {L"show", 0, &ScriptRunner::Show},
+      {L"expect", 1, &ScriptRunner::Expect},
+      {L"events", 0, &ScriptRunner::Events},
+      {L"forget", 0, &ScriptRunner::Forget},
+      {L"advance", 1, &ScriptRunner::Advance},
+      {L"resize", 2, &ScriptRunner::Resize},
+      {L"refresh", 0, &ScriptRunner::RefreshAll},
+      {L"paint", 2, &ScriptRunner::Paint},
+      {L"hoverframe", 0, &ScriptRunner::HoverFrame},
+      {L"theme", 1, &ScriptRunner::Theme},
+      {L"align", 1, &ScriptRunner::Align},
+      {L"picture", 1, &ScriptRunner::Picture},
+      {L"sheet", 2, &ScriptRunner::Sheet},
+      {L"property", 2, &ScriptRunner::Property},
+      {L"get", 1, &ScriptRunner::Get},
+      {L"invoke", 1, &ScriptRunner::InvokeMethod},
+      {L"mouse", 2, &ScriptRunner::Mouse},
+      {L"pointer", 2, &ScriptRunner::PointerAt},
+      {L"save", 0, &ScriptRunner::Save},
       {L"load", 1, &ScriptRunner::Load},
   };
   return kCommands;

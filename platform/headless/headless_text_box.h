@@ -27,6 +27,8 @@ class HeadlessTextBox final : public HeadlessChildWindow<TextBox> {
   HeadlessTextBox(Clipboard& clipboard, std::uintptr_t window);
 
   void SetEvents(TextBoxEvents* events) override { events_ = events; }
+  // The registered receiver, for delivering what the box has no input path for (drag events).
+  TextBoxEvents* Events() const { return events_; }
   std::wstring Text() const override { return text_; }
   void SetText(const std::wstring& text) override;
   int SelStart() const override { return selStart_; }

@@ -6,7 +6,16 @@ void RecordingContainer::RaiseEvent(int dispatchId, std::span<EventArgument> arg
   if (onEvent) onEvent(dispatchId, arguments);
   RaisedEvent raised{dispatchId, {}};
   for (const EventArgument& argument : arguments) {
-    std::visit([&](auto* variable) { raised.arguments.emplace_back(*variable); }, argument);
+    std::visit(
+        [&](auto* variable) {
+          if constexpr (std::is_same_v<decltype(variable), DataObject*>) {
+            const auto text = variable->data.find(1);
+            raised.arguments.emplace_back(text == variable->data.end() ? L"" : text->second);
+          } else {
+            raised.arguments.emplace_back(*variable);
+          }
+        },
+        argument);
   }
   events.push_back(std::move(raised));
 }

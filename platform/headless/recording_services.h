@@ -45,7 +45,8 @@ class RecordingMessageDialog final : public MessageDialog {
 // An event as the container saw it: the argument values after its handler ran.
 struct RaisedEvent {
   int dispatchId;
-  std::vector<std::variant<std::int16_t, std::int32_t, float>> arguments;
+  // Numbers as they stood after the handlers; a data object by its text (format 1).
+  std::vector<std::variant<std::int16_t, std::int32_t, float, std::wstring>> arguments;
 };
 
 class RecordingContainer final : public Container {
