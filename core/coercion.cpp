@@ -1,33 +1,16 @@
 #include "core/coercion.h"
 
 #include <cmath>
-#include <cwctype>
 #include <limits>
 
 #include "core/control_error.h"
+#include "platform/visit_helpers.h"
 
 namespace kovra {
 
 namespace {
 
-template <class... Ts>
-struct Overloaded : Ts... {
-  using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
-
 [[noreturn]] void Mismatch() { throw ControlError(ErrorCode::TypeMismatch); }
-
-bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::towlower(static_cast<wint_t>(a[i])) != std::towlower(static_cast<wint_t>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
 
 // Any numeric kind as a Double; texts through the locale number parser.
 double Numeric(const Variant& value, const Separators& separators) {

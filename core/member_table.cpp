@@ -1,7 +1,8 @@
 #include "core/member_table.h"
 
 #include <array>
-#include <cwctype>
+
+#include "platform/visit_helpers.h"
 
 namespace kovra {
 
@@ -120,16 +121,6 @@ constexpr std::array<EventInfo, 18> kEvents{{
     {L"ButtonSpin", 18, {}},
 }};
 
-bool SameName(std::wstring_view a, std::wstring_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::towlower(static_cast<wint_t>(a[i])) != std::towlower(static_cast<wint_t>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 std::span<const Member> Members() { return kMembers; }
@@ -137,7 +128,7 @@ std::span<const EventInfo> Events() { return kEvents; }
 
 const Member* FindMember(std::wstring_view name) {
   for (const Member& m : kMembers) {
-    if (SameName(m.name, name)) return &m;
+    if (EqualsIgnoringCase(m.name, name)) return &m;
   }
   return nullptr;
 }

@@ -5,16 +5,11 @@
 #include <limits>
 #include <stdexcept>
 
+#include "platform/visit_helpers.h"
+
 namespace kovra::headless {
 
 namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-  using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
 std::wstring Widen(const std::string& s) { return {s.begin(), s.end()}; }
 
