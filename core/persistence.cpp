@@ -13,7 +13,6 @@ namespace kovra {
 namespace {
 
 PropertyMembers& P(KovraDouble& c) { return c.State().properties; }
-const Separators& Seps(KovraDouble& c) { return c.State().separators; }
 
 // One row of the set: the key, its bag type, the default handed to the bag on both sides, where
 // the writer takes the value and where the reader puts it.
@@ -49,37 +48,29 @@ Variant EmptyText(KovraDouble&) { return std::wstring(); }
 Variant NoPicture(KovraDouble&) { return PictureRef{}; }
 Variant AmbientFont(KovraDouble& c) { return c.GetPlatform().GetContainer().AmbientFont(); }
 
-// Text1's own settings.
-Variant ReadFont(KovraDouble& c) { return c.Text1().GetFont(); }
-void ApplyFont(KovraDouble& c, const Variant& v) { c.Text1().SetFont(ToFont(v)); }
-Variant ReadAlignment(KovraDouble& c) { return c.Text1().Alignment(); }
+constexpr wchar_t kFont[] = L"Font";
+constexpr wchar_t kAlignment[] = L"Alignment";
+constexpr wchar_t kLinkItem[] = L"LinkItem";
+constexpr wchar_t kLinkMode[] = L"LinkMode";
+constexpr wchar_t kLinkTimeout[] = L"LinkTimeout";
+constexpr wchar_t kLinkTopic[] = L"LinkTopic";
+constexpr wchar_t kOLEDragMode[] = L"OLEDragMode";
+constexpr wchar_t kOLEDropMode[] = L"OLEDropMode";
+constexpr wchar_t kRightToLeft[] = L"RightToLeft";
+
+// Text1's own settings, read and written as its property of the same name is, unnotified.
+// The alignment is written under the change guard.
+template <const wchar_t* Name>
+Variant ReadTextBox(KovraDouble& c) {
+  return GetProperty(c, *FindMember(Name));
+}
+template <const wchar_t* Name>
+void ApplyTextBox(KovraDouble& c, const Variant& v) {
+  StoreProperty(c, *FindMember(Name), v);
+}
 void ApplyAlignment(KovraDouble& c, const Variant& v) {
   ChangeGuardScope guard(c.State());
-  c.Text1().SetAlignment(ToInt16(v, Seps(c)));
-}
-Variant ReadLinkItem(KovraDouble& c) { return c.Text1().LinkItem(); }
-void ApplyLinkItem(KovraDouble& c, const Variant& v) { c.Text1().SetLinkItem(ToText(v, Seps(c))); }
-Variant ReadLinkMode(KovraDouble& c) { return c.Text1().LinkMode(); }
-void ApplyLinkMode(KovraDouble& c, const Variant& v) { c.Text1().SetLinkMode(ToInt16(v, Seps(c))); }
-Variant ReadLinkTimeout(KovraDouble& c) { return c.Text1().LinkTimeout(); }
-void ApplyLinkTimeout(KovraDouble& c, const Variant& v) {
-  c.Text1().SetLinkTimeout(ToInt16(v, Seps(c)));
-}
-Variant ReadLinkTopic(KovraDouble& c) { return c.Text1().LinkTopic(); }
-void ApplyLinkTopic(KovraDouble& c, const Variant& v) {
-  c.Text1().SetLinkTopic(ToText(v, Seps(c)));
-}
-Variant ReadOleDragMode(KovraDouble& c) { return c.Text1().OLEDragMode(); }
-void ApplyOleDragMode(KovraDouble& c, const Variant& v) {
-  c.Text1().SetOLEDragMode(ToInt16(v, Seps(c)));
-}
-Variant ReadOleDropMode(KovraDouble& c) { return c.Text1().OLEDropMode(); }
-void ApplyOleDropMode(KovraDouble& c, const Variant& v) {
-  c.Text1().SetOLEDropMode(ToInt16(v, Seps(c)));
-}
-Variant ReadRightToLeft(KovraDouble& c) { return c.Text1().RightToLeft(); }
-void ApplyRightToLeft(KovraDouble& c, const Variant& v) {
-  c.Text1().SetRightToLeft(ToBoolean(v, Seps(c)) != kFalse);
+  ApplyTextBox<kAlignment>(c, v);
 }
 
 // "MouseIcon": first through the setter (which notifies), then into the member directly.
@@ -105,20 +96,32 @@ constexpr std::array<Row, 41> kRows{{
      TrueDefault,
      ReadField<FieldKind::Boolean, &F::enabled>,
      StoreField<FieldKind::Boolean, &F::enabled>},
-    {{L"Font", T::Font}, AmbientFont, ReadFont, ApplyFont},
+    {{L"Font", T::Font}, AmbientFont, ReadTextBox<kFont>, ApplyTextBox<kFont>},
     {{L"Appearance", T::Int16},
      Int16Default<0>,
      ReadField<FieldKind::Int16, &F::appearance>,
      StoreField<FieldKind::Int16, &F::appearance>},
-    {{L"Alignment", T::Int16}, Int16Default<0>, ReadAlignment, ApplyAlignment},
-    {{L"LinkItem", T::String}, EmptyText, ReadLinkItem, ApplyLinkItem},
-    {{L"LinkMode", T::Int16}, Int16Default<0>, ReadLinkMode, ApplyLinkMode},
-    {{L"LinkTimeout", T::Int16}, Int16Default<50>, ReadLinkTimeout, ApplyLinkTimeout},
-    {{L"LinkTopic", T::String}, EmptyText, ReadLinkTopic, ApplyLinkTopic},
+    {{L"Alignment", T::Int16}, Int16Default<0>, ReadTextBox<kAlignment>, ApplyAlignment},
+    {{L"LinkItem", T::String}, EmptyText, ReadTextBox<kLinkItem>, ApplyTextBox<kLinkItem>},
+    {{L"LinkMode", T::Int16}, Int16Default<0>, ReadTextBox<kLinkMode>, ApplyTextBox<kLinkMode>},
+    {{L"LinkTimeout", T::Int16},
+     Int16Default<50>,
+     ReadTextBox<kLinkTimeout>,
+     ApplyTextBox<kLinkTimeout>},
+    {{L"LinkTopic", T::String}, EmptyText, ReadTextBox<kLinkTopic>, ApplyTextBox<kLinkTopic>},
     {{L"MouseIcon", T::Picture}, NoPicture, ReadMouseIcon, ApplyMouseIconSetter},
-    {{L"OLEDragMode", T::Int16}, Int16Default<0>, ReadOleDragMode, ApplyOleDragMode},
-    {{L"OLEDropMode", T::Int16}, Int16Default<0>, ReadOleDropMode, ApplyOleDropMode},
-    {{L"RightToLeft", T::Boolean}, FalseDefault, ReadRightToLeft, ApplyRightToLeft},
+    {{L"OLEDragMode", T::Int16},
+     Int16Default<0>,
+     ReadTextBox<kOLEDragMode>,
+     ApplyTextBox<kOLEDragMode>},
+    {{L"OLEDropMode", T::Int16},
+     Int16Default<0>,
+     ReadTextBox<kOLEDropMode>,
+     ApplyTextBox<kOLEDropMode>},
+    {{L"RightToLeft", T::Boolean},
+     FalseDefault,
+     ReadTextBox<kRightToLeft>,
+     ApplyTextBox<kRightToLeft>},
     {{L"SelLength", T::Int32},
      Int32Default<0>,
      ReadField<FieldKind::Int32, &F::selLength>,

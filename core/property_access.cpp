@@ -309,6 +309,12 @@ bool RepaintWanted(KovraDouble& c, Repaint repaint) {
 
 Variant GetProperty(KovraDouble& control, const Member& member) { return Row(member).get(control); }
 
+void StoreProperty(KovraDouble& control, const Member& member, const Variant& value) {
+  const PropertyRow& row = Row(member);
+  if (row.put == nullptr) throw ControlError(ErrorCode::InvalidArgument, "read-only property");
+  row.put(control, value);
+}
+
 void PutProperty(KovraDouble& control, const Member& member, const Variant& value) {
   const PropertyRow& row = Row(member);
   if (row.put == nullptr) throw ControlError(ErrorCode::InvalidArgument, "read-only property");

@@ -17,6 +17,9 @@ class KovraDouble;
 Variant GetProperty(KovraDouble& control, const Member& member);
 // Assigns `value` (let or set) to the property `member`.
 void PutProperty(KovraDouble& control, const Member& member, const Variant& value);
+// Stores `value` as the setter of `member` does, without the change notification and the
+// repaint that follow it (loading writes Text1's own settings this way).
+void StoreProperty(KovraDouble& control, const Member& member, const Variant& value);
 // Calls the method `member` with `arguments` (by position).
 void InvokeMethod(KovraDouble& control, const Member& member, std::span<const Variant> arguments);
 
