@@ -19,7 +19,7 @@ if [ ! -f "$exe" ]; then
   exit 2
 fi
 for tool in wine wineboot wineserver; do
-  command -v "$tool" >/dev/null || { echo "wine-tests: $tool not found (apt-get install wine64)" >&2; exit 2; }
+  command -v "$tool" >/dev/null || { echo "wine-tests: $tool not found (Debian package wine; scripts/install-deps.sh installs it)" >&2; exit 2; }
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/kovra-wine.XXXXXX")
