@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/lifetimebound.h"
 #include "core/control_state.h"
 #include "entry/entry_engine.h"
 #include "frame/hover_tracking.h"
@@ -72,7 +73,7 @@ class KovraDouble final : private TextBoxEvents {
 
   Platform& GetPlatform() { return platform_; }
   ControlState& State() { return state_; }
-  const ControlState& State() const { return state_; }
+  const ControlState& State() const KOVRA_LIFETIMEBOUND { return state_; }
   TextBox& Text1() { return *text1_; }
   ControlSurface& UserControl() { return *surface_; }
   PictureSurface& Up() { return *up_; }

@@ -9,6 +9,7 @@
 
 namespace kovra {
 
+using text::IsBlank;
 using text::Trimmed;
 
 namespace {
@@ -37,7 +38,7 @@ void EntryEngine::OnTextChange() {
     double number = 0;
 
     // A leading zero, "-0" or "-" with the separator: tidy the front and keep the caret.
-    if (!Trimmed(s).empty() &&
+    if (!IsBlank(s) &&
         (StartsWith(s, L"0") || StartsWith(s, L"-0") || StartsWith(s, minusSeparator))) {
       const int caret = text1_.SelStart();
       if (StartsWith(s, minusSeparator) && TryNumber(s, number)) {
@@ -61,7 +62,7 @@ void EntryEngine::OnTextChange() {
 
     // Texts that are not yet a number become one.
     if (Trimmed(s) == std::wstring_view(&d, 1)) s = places >= 1 ? std::wstring{L'0', d} : L"0";
-    if (Trimmed(s).empty()) s = L"0";
+    if (IsBlank(s)) s = L"0";
     if (!s.empty() && s.front() == d) s = L"0" + s;
     if (Trimmed(s) == L"-") {
       WriteZero();
@@ -95,7 +96,7 @@ void EntryEngine::OnTextChange() {
   if (fallBack) {
     ChangeGuardScope guard(state_);
     FallBackToAcceptedText();
-  } else if (!Trimmed(savedClipboardText_).empty()) {
+  } else if (!IsBlank(savedClipboardText_)) {
     platform_.GetClipboard().SetText(savedClipboardText_);
     savedClipboardText_.clear();
   }

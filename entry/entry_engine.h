@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/lifetimebound.h"
 #include "core/control_state.h"
 #include "entry/number_text.h"
 #include "platform/platform.h"
@@ -66,11 +67,11 @@ class EntryEngine {
   // Text1 is about to lose the focus: the range check; `cancel` keeps the focus in Text1.
   void Validate(bool& cancel);
 
-  const std::wstring& AcceptedText() const { return acceptedText_; }
+  const std::wstring& AcceptedText() const KOVRA_LIFETIMEBOUND { return acceptedText_; }
   // The full refresh records the text it reformatted as the accepted one.
   void RememberAcceptedText(const std::wstring& text) { acceptedText_ = text; }
   bool BackspacePending() const { return backspacePending_; }
-  const std::wstring& SavedClipboardText() const { return savedClipboardText_; }
+  const std::wstring& SavedClipboardText() const KOVRA_LIFETIMEBOUND { return savedClipboardText_; }
   std::uint8_t UndoToggle() const { return undoToggle_; }
 
  private:

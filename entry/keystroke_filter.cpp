@@ -10,6 +10,7 @@
 namespace kovra {
 
 using text::At;
+using text::IsBlank;
 using text::IsDigit;
 using text::Length;
 using text::Position;
@@ -65,7 +66,7 @@ void EntryEngine::OnKeyPress(std::int16_t& keyAscii) {
       text1_.SetSelStart(1);
       return;
     }
-    if (IsDigit(key()) && Trimmed(Remainder()).empty()) {
+    if (IsDigit(key()) && IsBlank(Remainder())) {
       WriteText(std::wstring(1, key()));
       setKey(0);
       text1_.SetSelStart(1);
@@ -80,10 +81,10 @@ void EntryEngine::OnKeyPress(std::int16_t& keyAscii) {
     if (limits.minNegative) --limits.minLength;
 
     // A digit may not lengthen the integer part beyond that of the limit.
-    const std::wstring_view trimmed = Trimmed(t());
+    const std::wstring current = t();
+    const std::wstring_view trimmed = Trimmed(current);
     if (IsDigit(key()) && trimmed != L"-" && trimmed != std::wstring{L'-', d} &&
         trimmed != std::wstring_view(&d, 1)) {
-      const std::wstring current = t();
       double v = 0;
       const bool isNumber = TryNumber(current, v);
       const int point = Position(current, d);
@@ -163,7 +164,7 @@ void EntryEngine::FilterOtherKey(std::int16_t& keyAscii) {
   }
   if (key == kPaste) {
     const std::wstring pasted = platform_.GetClipboard().GetText();
-    if (!Trimmed(pasted).empty() && !Trimmed(Remainder()).empty() &&
+    if (!IsBlank(pasted) && !IsBlank(Remainder()) &&
         (pasted.find(d) != std::wstring::npos || pasted.find(L'-') != std::wstring::npos)) {
       // A separator or a sign may only come with a paste that replaces the whole text.
       savedClipboardText_ = pasted;
@@ -185,7 +186,7 @@ void EntryEngine::FilterMinus(std::int16_t& keyAscii) {
     return;
   }
   const std::wstring rest = Remainder();
-  if (Trimmed(rest).empty()) {
+  if (IsBlank(rest)) {
     WriteZero();  // the minus goes in front of a zero: -0.00
     text1_.SetSelStart(0);
   } else if (rest.find(L'-') != std::wstring::npos) {

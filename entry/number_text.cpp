@@ -5,6 +5,7 @@
 #include <cmath>
 #include <system_error>
 
+#include "base/text_views.h"
 #include "core/control_error.h"
 
 namespace kovra {
@@ -84,18 +85,12 @@ void AppendPlain(const DecimalDigits& d, typename Text::value_type point, Text& 
   for (long power = -1; power >= lowest; --power) text += static_cast<Char>(DigitAt(d, power));
 }
 
-std::wstring_view Trim(std::wstring_view s) {
-  const auto first = s.find_first_not_of(L' ');
-  if (first == std::wstring_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(L' ') - first + 1);
-}
-
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 enum class ParseResult { Number, NotANumber, Overflow };
 
 ParseResult Parse(std::wstring_view text, const Separators& separators, double& value) {
-  const std::wstring_view s = Trim(text);
+  const std::wstring_view s = text::Trimmed(text);
   std::string ascii;  // the same number in the form from_chars reads
   ascii.reserve(s.size() + 1);
   std::size_t i = 0;

@@ -1,18 +1,13 @@
-// Small text tests the editing engine speaks in: blanks trimmed, 1-based positions as the
-// rules count them, digits.
+// Small text tests the editing engine speaks in: blanks trimmed (base/text_views.h), 1-based
+// positions as the rules count them, digits.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-namespace kovra::text {
+#include "base/text_views.h"
 
-// `s` without leading and trailing blanks.
-inline std::wstring_view Trimmed(std::wstring_view s) {
-  const auto first = s.find_first_not_of(L' ');
-  if (first == std::wstring_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(L' ') - first + 1);
-}
+namespace kovra::text {
 
 // The 1-based position of the first `c` in `s`; 0 when there is none.
 inline int Position(std::wstring_view s, wchar_t c) {

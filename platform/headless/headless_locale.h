@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/lifetimebound.h"
 #include "platform/locale.h"
 
 namespace kovra::headless {
@@ -21,7 +22,7 @@ class HeadlessLocale final : public Locale {
  public:
   explicit HeadlessLocale(LocaleFormat format = Preset(L"en-US").value());
 
-  const LocaleFormat& Format() const { return format_; }
+  const LocaleFormat& Format() const KOVRA_LIFETIMEBOUND { return format_; }
   void SetFormat(LocaleFormat format) { format_ = std::move(format); }
 
   std::wstring FormatNumber(std::wstring_view number, int decimals) const override;

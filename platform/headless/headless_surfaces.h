@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "base/lifetimebound.h"
 #include "platform/control_surface.h"
 #include "platform/headless/headless_child.h"
 #include "platform/headless/raster.h"
@@ -63,7 +64,7 @@ class HeadlessSurface final : public ControlSurface {
   }
 
   // The kept image, pixel by pixel.
-  const Bitmap& Image() const { return image_; }
+  const Bitmap& Image() const KOVRA_LIFETIMEBOUND { return image_; }
   RasterDC& Raster() { return dc_; }
 
   int refreshCount = 0;
@@ -108,7 +109,7 @@ class HeadlessPictureSurface final : public HeadlessChildWindow<PictureSurface> 
     Cls();
   }
 
-  const Bitmap& Image() const { return image_; }
+  const Bitmap& Image() const KOVRA_LIFETIMEBOUND { return image_; }
   RasterDC& Raster() { return dc_; }
   int refreshCount = 0;
 

@@ -5,6 +5,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "base/lifetimebound.h"
 #include "platform/visit_helpers.h"
 
 namespace kovra::headless {
@@ -44,7 +45,8 @@ std::wstring Quote(std::wstring_view s) {
   return quoted + L"\"";
 }
 
-std::wstring_view Trim(std::wstring_view s) {
+// `s` without blanks, tabs and carriage returns at either end; a view into `s`.
+std::wstring_view Trim(std::wstring_view s KOVRA_LIFETIMEBOUND) {
   const auto first = s.find_first_not_of(L" \t\r");
   if (first == std::wstring_view::npos) return {};
   return s.substr(first, s.find_last_not_of(L" \t\r") - first + 1);

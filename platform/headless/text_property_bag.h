@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/lifetimebound.h"
 #include "platform/property_bag.h"
 
 namespace kovra::headless {
@@ -31,11 +32,13 @@ class TextPropertyBag final : public PropertyBag {
   // Sets or removes a value directly (for tests and the driver).
   void Put(std::wstring_view name, Variant value);
   void Remove(std::wstring_view name);
-  const std::vector<std::pair<std::wstring, Variant>>& Entries() const { return entries_; }
+  const std::vector<std::pair<std::wstring, Variant>>& Entries() const KOVRA_LIFETIMEBOUND {
+    return entries_;
+  }
   // Every key asked for by ReadProperty, in order, repeats included.
-  const std::vector<std::wstring>& KeysRead() const { return keysRead_; }
+  const std::vector<std::wstring>& KeysRead() const KOVRA_LIFETIMEBOUND { return keysRead_; }
   // Every key handed to WriteProperty, in order, repeats and omitted defaults included.
-  const std::vector<std::wstring>& KeysWritten() const { return keysWritten_; }
+  const std::vector<std::wstring>& KeysWritten() const KOVRA_LIFETIMEBOUND { return keysWritten_; }
 
   // One value in the text form, and back (throws std::invalid_argument).
   static std::wstring FormatValue(const Variant& value);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/lifetimebound.h"
 #include "platform/message_dialog.h"
 #include "platform/win32/handles.h"
 
@@ -31,7 +32,7 @@ class MessageBoxRecorder {
   MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
   // The boxes answered so far, oldest first.
-  const std::vector<RecordedMessageBox>& Recorded() const { return recorded_; }
+  const std::vector<RecordedMessageBox>& Recorded() const KOVRA_LIFETIMEBOUND { return recorded_; }
 
  private:
   static LRESULT CALLBACK HookProcedure(int code, WPARAM wParam, LPARAM lParam);
