@@ -1,39 +1,48 @@
 #!/usr/bin/env bash
-# Every test: the native suites under address and undefined-behaviour sanitizers (with the
-# rounding oracle, the behaviour corpus and the example scripts), the key-engine fuzzer for a
-# bounded time, the benchmarks (ratios printed, never judged), then the Windows build and its
-# suite under Wine, in an English and a German prefix.
+# Every test: the native suite (rounding oracle, behaviour corpus, example scripts) three times —
+# under g++ with address and undefined-behaviour sanitizers, optimised by g++, and under clang,
+# whose build fails on a view or reference that outlives what it looks at — then the fuzzers for
+# a bounded time, the benchmarks (ratios printed, never judged), and the Windows build with its
+# suite under Wine in an English and a German prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
+# Installs what is missing and stops at once, naming the package, if any tool is still absent.
 scripts/install-deps.sh all
 
-echo "== native build and tests"
-cmake --preset native >/dev/null
-cmake --build --preset native -j"$jobs"
-ctest --preset native -j"$jobs"
+# configure_build_test PRESET: configures and builds a preset, then runs its test preset.
+configure_build_test() {
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1" -j"$jobs"
+  ctest --preset "$1" -j"$jobs"
+}
+
+echo "== native: g++ with sanitizers"
+configure_build_test native
+
+echo "== release: g++ optimised"
+configure_build_test release
+
+echo "== clang: dangling views are errors; sanitizers"
+configure_build_test clang
 
 echo "== fuzzing (bounded time, fixed seed)"
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j"$jobs"
 fuzz_work=$(mktemp -d)
 trap 'rm -rf "$fuzz_work"' EXIT
 for fuzzer in key_engine_fuzzer property_bag_fuzzer; do
   mkdir "$fuzz_work/$fuzzer"
-  if ! build/fuzz/fuzz/$fuzzer -seed=1 -max_total_time="${KOVRA_FUZZ_SECONDS:-45}" -timeout=20 \
-      -rss_limit_mb=4096 -artifact_prefix=build/fuzz/ "$fuzz_work/$fuzzer" \
+  if ! build/clang/fuzz/$fuzzer -seed=1 -max_total_time="${KOVRA_FUZZ_SECONDS:-45}" -timeout=20 \
+      -rss_limit_mb=4096 -artifact_prefix=build/clang/ "$fuzz_work/$fuzzer" \
       >"$fuzz_work/$fuzzer.log" 2>&1; then
     tail -n 60 "$fuzz_work/$fuzzer.log"
-    echo "$fuzzer found a fault; the input is in build/fuzz/"
+    echo "$fuzzer found a fault; the input is in build/clang/"
     exit 1
   fi
   echo "$fuzzer: $(grep -E "^Done" "$fuzz_work/$fuzzer.log")"
 done
 
-echo "== benchmarks"
-cmake --preset release >/dev/null
-cmake --build --preset release -j"$jobs"
+echo "== benchmarks (release build)"
 build/release/bench/kovra_bench
 
 echo "== Windows build and tests under Wine"
