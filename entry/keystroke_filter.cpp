@@ -80,10 +80,10 @@ void EntryEngine::OnKeyPress(std::int16_t& keyAscii) {
     if (limits.minNegative) --limits.minLength;
 
     // A digit may not lengthen the integer part beyond that of the limit.
-    const std::wstring_view trimmed = Trimmed(t());
+    const std::wstring current = t();  // the view below looks into it
+    const std::wstring_view trimmed = Trimmed(current);
     if (IsDigit(key()) && trimmed != L"-" && trimmed != std::wstring{L'-', d} &&
         trimmed != std::wstring_view(&d, 1)) {
-      const std::wstring current = t();
       double v = 0;
       const bool isNumber = TryNumber(current, v);
       const int point = Position(current, d);
