@@ -30,7 +30,7 @@ void EntryEngine::GotFocus() {
 
 void EntryEngine::ExitFocus() {
   const wchar_t d = state_.separators.decimal;
-  const std::wstring text = text1_.Text();
+  const std::wstring text = text1_.Text();  // the view below looks into it
   const std::wstring_view trimmed = text::Trimmed(text);
   if (trimmed == std::wstring{L'-', d} || trimmed == std::wstring_view(&d, 1) || trimmed == L"-" ||
       trimmed.empty()) {

@@ -81,7 +81,7 @@ void EntryEngine::OnKeyPress(std::int16_t& keyAscii) {
     if (limits.minNegative) --limits.minLength;
 
     // A digit may not lengthen the integer part beyond that of the limit.
-    const std::wstring current = t();
+    const std::wstring current = t();  // the view below looks into it
     const std::wstring_view trimmed = Trimmed(current);
     if (IsDigit(key()) && trimmed != L"-" && trimmed != std::wstring{L'-', d} &&
         trimmed != std::wstring_view(&d, 1)) {

@@ -12,6 +12,7 @@ class HeadlessScriptPlatform final : public ScriptPlatform {
   Platform& Get() override { return platform; }
   headless::RecordingContainer& Container() override { return platform.container; }
   std::vector<headless::ShownMessage> Messages() override { return platform.messages.shown; }
+  headless::Journal& Log() override { return platform.journal; }
   Clipboard& GetClipboard() override { return platform.clipboard; }
   void Advance(std::chrono::milliseconds span) override { platform.clock.Advance(span); }
 

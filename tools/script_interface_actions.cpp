@@ -125,12 +125,7 @@ void ScriptRunner::Load(const Arguments& args) {
   std::stringstream text;
   text << file.rdbuf();
   headless::TextPropertyBag bag = headless::TextPropertyBag::Load(FromUtf8(text.str()));
-  control_.reset();
-  platform_ = makePlatform_(locale_);
-  if (!platform_) throw std::runtime_error("no platform for locale " + ToUtf8(locale_));
-  messagesTaken_ = 0;
-  control_ = std::make_unique<KovraDouble>(platform_->Get());
-  control_->Initialize();
+  PlaceControl();
   control_->ReadProperties(bag);
 }
 

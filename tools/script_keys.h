@@ -1,9 +1,13 @@
-// The keys a script can press by name, and the key a typed character comes from.
+// The keys a script presses: by name, as a raw stroke, or as the stroke that types a character
+// on a US keyboard layout.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace kovra::tools {
 
@@ -14,10 +18,19 @@ struct KeyStroke {
 };
 
 // "Backspace", "Delete", "Enter", "Escape", "Left", "Right", "Home", "End", the Shift+ forms
-// of the four moves, "Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z", "Ctrl+Shift+Z", "Alt+Z".
+// of the four moves, "Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z", "Ctrl+Shift+Z", "Alt+Z", "Period",
+// "Comma".
 std::optional<KeyStroke> NamedKey(std::wstring_view name);
 
-// The key stroke that types `character` on a US keyboard layout.
+// The strokes of a `key` line, in order: named keys, and raw strokes written as vk=CODE with
+// optional shift=STATE and char=C words after it (no character unless one is given). Throws
+// std::invalid_argument on a word that is neither.
+std::vector<KeyStroke> KeyStrokes(std::span<const std::wstring> words);
+
+// The stroke that types `character` on a US keyboard layout: digits 48..57, letters 65..90
+// (Shift for capitals), the OEM keys for punctuation (Shift where the character is the upper
+// one: "+" is Shift with 187). A character the layout lacks comes as a packet of its own
+// (VK_PACKET, 231), as Windows delivers a character sent without a key.
 KeyStroke TypedKey(wchar_t character);
 
 }  // namespace kovra::tools

@@ -20,6 +20,9 @@ class ScriptPlatform {
   virtual headless::RecordingContainer& Container() = 0;
   // The message boxes shown so far, oldest first.
   virtual std::vector<headless::ShownMessage> Messages() = 0;
+  // Events, notifications and message boxes in the order they came; the script adds the
+  // errors its calls raised and the focus kept by a cancelled Validate.
+  virtual headless::Journal& Log() = 0;
   virtual Clipboard& GetClipboard() = 0;
   // Moves time on, firing the timer ticks that fall due; only a virtual clock can.
   virtual void Advance(std::chrono::milliseconds span) {

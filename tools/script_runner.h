@@ -14,6 +14,7 @@
 #include "core/kovra_double.h"
 #include "tools/control_picture.h"
 #include "tools/script_platform.h"
+#include "tools/script_words.h"
 
 namespace kovra::tools {
 
@@ -46,12 +47,20 @@ class ScriptRunner {
  private:
   using Arguments = std::vector<std::wstring>;
   struct Command;
+  struct Observation;
   static const std::vector<Command>& Commands();
+  // What `state` prints and `expect` compares, by name (script_observation_actions.cpp).
+  static const std::vector<Observation>& Observations();
 
+  // The course of a script (script_runner.cpp).
   void Locale(const Arguments& args);
   void New(const Arguments& args);
   void Case(const Arguments& args);
   void Requires(const Arguments& args);
+  // A new platform and control for the current locale, initialized; no properties yet.
+  void PlaceControl();
+
+  // What loading, the user and the container do (script_input_actions.cpp).
   void Set(const Arguments& args);
   void Value(const Arguments& args);
   void Text(const Arguments& args);
@@ -63,11 +72,17 @@ class ScriptRunner {
   void Focus(const Arguments& args);
   void Lock(const Arguments& args);
   void Handler(const Arguments& args);
+  void Advance(const Arguments& args);
+
+  // What the script reads and checks (script_observation_actions.cpp).
   void Show(const Arguments& args);
+  void State(const Arguments& args);
   void Expect(const Arguments& args);
+  void ExpectMessages(const Arguments& args);
   void Events(const Arguments& args);
   void Forget(const Arguments& args);
-  void Advance(const Arguments& args);
+
+  // The looks (script_drawing_actions.cpp).
   void Resize(const Arguments& args);
   void RefreshAll(const Arguments& args);
   void Paint(const Arguments& args);
@@ -76,6 +91,8 @@ class ScriptRunner {
   void Align(const Arguments& args);
   void Picture(const Arguments& args);
   void Sheet(const Arguments& args);
+
+  // The public interface by name, the mouse, the bag (script_interface_actions.cpp).
   void Property(const Arguments& args);
   void Get(const Arguments& args);
   void InvokeMethod(const Arguments& args);
@@ -89,9 +106,13 @@ class ScriptRunner {
   ScriptPlatform& Platform();
   // A script text in the control's separators (when translating).
   std::wstring Local(const std::wstring& text);
-  // The events and messages raised since they were last reported, then forgets them.
+  // Adds what a call brought back (an error, a kept focus) to the platform's journal.
+  void Record(headless::Journal::Entry entry);
+  // The journal entries after `seen`, which then moves to the end.
+  std::vector<headless::Journal::Entry> Take(std::size_t& seen);
+  // The raised events, message boxes, errors and kept focus since they were last checked or
+  // printed, as `expect events` writes them.
   std::vector<std::wstring> TakeEvents();
-  std::vector<headless::ShownMessage> TakeMessages();
   void Fail(const std::string& what);
 
   std::ostream& out_;
@@ -101,8 +122,9 @@ class ScriptRunner {
   std::unique_ptr<KovraDouble> control_;
   bool translate_ = false;
   bool echo_ = true;
-  bool skipping_ = false;  // the case's requirement does not hold here
-  std::size_t messagesTaken_ = 0;
+  bool skipping_ = false;         // the case's requirement does not hold here
+  std::size_t eventsSeen_ = 0;    // journal entries already checked by `expect events`
+  std::size_t messagesSeen_ = 0;  // journal entries already checked by `expect message`
   int lineNumber_ = 0;
   int failures_ = 0;
   int cases_ = 0;
@@ -110,10 +132,6 @@ class ScriptRunner {
   PictureWriter writePicture_;
   std::vector<CaptionedPicture> pictures_;  // taken since the last sheet
 };
-
-// Splits a script line into words; "double quoted" words may hold blanks and the escapes
-// \" \\ and \uXXXX. A # outside quotes starts a comment.
-std::vector<std::wstring> SplitScriptLine(std::wstring_view line);
 
 // One raised event as scripts write it: "Change", "KeyPress(53)", "KeyDown(46,0)".
 std::wstring DescribeEvent(const headless::RaisedEvent& event);

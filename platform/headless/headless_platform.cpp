@@ -2,7 +2,10 @@
 
 namespace kovra::headless {
 
-HeadlessPlatform::HeadlessPlatform(LocaleFormat format) : locale(std::move(format)) {}
+HeadlessPlatform::HeadlessPlatform(LocaleFormat format) : locale(std::move(format)) {
+  messages.journal = &journal;
+  container.journal = &journal;
+}
 
 std::unique_ptr<ControlSurface> HeadlessPlatform::CreateControlSurface() {
   return std::make_unique<HeadlessSurface>(NextWindow());

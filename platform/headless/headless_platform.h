@@ -17,6 +17,9 @@ namespace kovra::headless {
 class HeadlessPlatform final : public Platform {
  public:
   explicit HeadlessPlatform(LocaleFormat locale = HeadlessLocale::Preset(L"en-US").value());
+  // The container and the message box write into the platform's own journal.
+  HeadlessPlatform(const HeadlessPlatform&) = delete;
+  HeadlessPlatform& operator=(const HeadlessPlatform&) = delete;
 
   std::unique_ptr<ControlSurface> CreateControlSurface() override;
   std::unique_ptr<TextBox> CreateTextBox(ControlSurface& owner) override;
@@ -31,6 +34,7 @@ class HeadlessPlatform final : public Platform {
   Pointer& GetPointer() override { return pointer; }
   DrawingServices& GetDrawing() override { return drawing; }
 
+  Journal journal;  // what the container and the message box recorded, in one order
   VirtualClock clock;
   MemoryClipboard clipboard;
   RecordingMessageDialog messages;

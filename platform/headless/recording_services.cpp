@@ -17,7 +17,13 @@ void RecordingContainer::RaiseEvent(int dispatchId, std::span<EventArgument> arg
         },
         argument);
   }
+  if (journal != nullptr) journal->entries.emplace_back(raised);
   events.push_back(std::move(raised));
+}
+
+void RecordingContainer::PropertyChanged(std::wstring_view name) {
+  changedProperties.emplace_back(name);
+  if (journal != nullptr) journal->entries.emplace_back(ChangedProperty{std::wstring(name)});
 }
 
 }  // namespace kovra::headless

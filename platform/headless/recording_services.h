@@ -33,15 +33,6 @@ struct ShownMessage {
   MessageIcon icon;
 };
 
-// Records each message box and answers it with OK at once.
-class RecordingMessageDialog final : public MessageDialog {
- public:
-  void Show(const std::wstring& text, const std::wstring& title, MessageIcon icon) override {
-    shown.push_back({text, title, icon});
-  }
-  std::vector<ShownMessage> shown;
-};
-
 // An event as the container saw it: the argument values after its handler ran.
 struct RaisedEvent {
   int dispatchId;
@@ -49,11 +40,45 @@ struct RaisedEvent {
   std::vector<std::variant<std::int16_t, std::int32_t, float, std::wstring>> arguments;
 };
 
+// A property-changed notification the container received.
+struct ChangedProperty {
+  std::wstring name;
+};
+
+// An error that reached the control's caller: its Automation number and description.
+struct ReportedError {
+  int code;
+  std::wstring description;
+};
+
+// The container asked Text1 for validation and the control kept the focus.
+struct CancelledValidation {};
+
+// One ordered account of what the control did towards the outside world (events,
+// notifications, message boxes) and of what its caller got back (errors, a kept focus), so
+// that tests can check the order across all of them.
+struct Journal {
+  using Entry =
+      std::variant<RaisedEvent, ChangedProperty, ShownMessage, ReportedError, CancelledValidation>;
+  std::vector<Entry> entries;
+};
+
+// Records each message box and answers it with OK at once.
+class RecordingMessageDialog final : public MessageDialog {
+ public:
+  void Show(const std::wstring& text, const std::wstring& title, MessageIcon icon) override {
+    shown.push_back({text, title, icon});
+    if (journal != nullptr) journal->entries.emplace_back(shown.back());
+  }
+  std::vector<ShownMessage> shown;
+  Journal* journal = nullptr;  // when set, every box is written there too
+};
+
 class RecordingContainer final : public Container {
  public:
   FontRef AmbientFont() override { return std::make_shared<Font>(ambientFont); }
   bool AmbientUserMode() override { return userMode; }
-  void PropertyChanged(std::wstring_view name) override { changedProperties.emplace_back(name); }
+  void PropertyChanged(std::wstring_view name) override;
   void RaiseEvent(int dispatchId, std::span<EventArgument> arguments) override;
   std::wstring ExtenderToolTipText() override { return toolTipText; }
 
@@ -65,6 +90,7 @@ class RecordingContainer final : public Container {
   std::wstring toolTipText;
   std::vector<std::wstring> changedProperties;
   std::vector<RaisedEvent> events;
+  Journal* journal = nullptr;  // when set, every event and notification is written there too
 };
 
 class HeadlessSystem final : public SystemServices {

@@ -100,6 +100,7 @@ void MessageBoxRecorder::Answer(HWND dialog) {
   t_answered.push_back(dialog);
   recorded_.push_back({WindowText(::GetDlgItem(dialog, kMessageTextId)), WindowText(dialog),
                        RecogniseIcon(ShownIcon(dialog))});
+  if (observer_) observer_(recorded_.back());
   // Activation comes before the box's message loop runs; the loop then finds the OK click.
   ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +34,11 @@ class MessageBoxRecorder {
 
   // The boxes answered so far, oldest first.
   const std::vector<RecordedMessageBox>& Recorded() const KOVRA_LIFETIMEBOUND { return recorded_; }
+  // `observer` hears of each box as it is answered, while the call that opened it still runs,
+  // so that a record of events and boxes keeps their order.
+  void OnRecorded(std::function<void(const RecordedMessageBox&)> observer) {
+    observer_ = std::move(observer);
+  }
 
  private:
   static LRESULT CALLBACK HookProcedure(int code, WPARAM wParam, LPARAM lParam);
@@ -40,6 +46,7 @@ class MessageBoxRecorder {
 
   UniqueHook hook_;
   std::vector<RecordedMessageBox> recorded_;
+  std::function<void(const RecordedMessageBox&)> observer_;
 };
 
 }  // namespace kovra::win32

@@ -16,21 +16,30 @@ namespace {
 
 class Win32TestPlatform final : public TestPlatform {
  public:
-  Win32TestPlatform() : platform_(container_) {}
+  Win32TestPlatform() : platform_(container_) {
+    container_.journal = &journal_;
+    recorder_.OnRecorded([this](const win32::RecordedMessageBox& box) {
+      journal_.entries.emplace_back(Shown(box));
+    });
+  }
 
   Platform& Get() override { return platform_; }
   headless::RecordingContainer& Container() override { return container_; }
   // A box whose icon was not recognised carries icon 0, which no expectation names.
   std::vector<headless::ShownMessage> Messages() override {
     std::vector<headless::ShownMessage> shown;
-    for (const win32::RecordedMessageBox& box : recorder_.Recorded()) {
-      shown.push_back({box.text, box.title, box.icon.value_or(MessageIcon{0})});
-    }
+    for (const win32::RecordedMessageBox& box : recorder_.Recorded()) shown.push_back(Shown(box));
     return shown;
   }
+  headless::Journal& Log() override { return journal_; }
   Clipboard& GetClipboard() override { return platform_.GetClipboard(); }
 
  private:
+  static headless::ShownMessage Shown(const win32::RecordedMessageBox& box) {
+    return {box.text, box.title, box.icon.value_or(MessageIcon{0})};
+  }
+
+  headless::Journal journal_;
   headless::RecordingContainer container_;
   win32::MessageBoxRecorder recorder_;
   win32::Win32Platform platform_;

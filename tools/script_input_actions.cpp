@@ -1,0 +1,165 @@
+// The script actions that act on the control as loading, the user and the container do:
+// members stored as loading stores them, Value, the text box's text, caret and selection, keys,
+// the clipboard, the focus changes, the lock, the container's event handler and the clock.
+#include <chrono>
+#include <stdexcept>
+
+#include "core/events.h"
+#include "tools/script_keys.h"
+#include "tools/script_runner.h"
+#include "tools/utf8.h"
+
+namespace kovra::tools {
+
+namespace {
+
+// The members a script can set by name, as loading stores them: no checks, no repaint.
+struct MemberSetter {
+  std::wstring_view name;
+  void (*set)(PropertyMembers&, const std::wstring&);
+};
+
+constexpr MemberSetter kMemberSetters[] = {
+    {L"DecimalPlaces", [](auto& p, auto& v) { p.decimalPlaces = ScriptInt16(v); }},
+    {L"UseSeparator", [](auto& p, auto& v) { p.useSeparator = ScriptBoolean(v); }},
+    {L"MaxValue", [](auto& p, auto& v) { p.maxValue = ScriptNumber(v); }},
+    {L"MinValue", [](auto& p, auto& v) { p.minValue = ScriptNumber(v); }},
+    {L"ButtonSpin", [](auto& p, auto& v) { p.buttonSpin = ScriptBoolean(v); }},
+    {L"ButtonSpinMax", [](auto& p, auto& v) { p.buttonSpinMax = ScriptNumber(v); }},
+    {L"ButtonSpinMin", [](auto& p, auto& v) { p.buttonSpinMin = ScriptNumber(v); }},
+    {L"SelLength", [](auto& p, auto& v) { p.selLength = ScriptInt(v); }},
+    {L"SelStart", [](auto& p, auto& v) { p.selStart = ScriptInt(v); }},
+    // The look.
+    {L"Appearance", [](auto& p, auto& v) { p.appearance = ScriptInt16(v); }},
+    {L"Border3DStyle", [](auto& p, auto& v) { p.border3DStyle = ScriptInt16(v); }},
+    {L"Edit3DOption", [](auto& p, auto& v) { p.edit3DOption = ScriptInt16(v); }},
+    {L"Edit3DColor", [](auto& p, auto& v) { p.edit3DColor = ScriptColour(v); }},
+    {L"XPGetTheme", [](auto& p, auto& v) { p.xpGetTheme = ScriptInt16(v); }},
+    {L"WinTheme", [](auto& p, auto& v) { p.winTheme = ScriptInt16(v); }},
+    {L"WinBorderWidth", [](auto& p, auto& v) { p.winBorderWidth = ScriptInt16(v); }},
+    {L"WinBorderColor", [](auto& p, auto& v) { p.winBorderColor = ScriptColour(v); }},
+    {L"WinBorderColorOption", [](auto& p, auto& v) { p.winBorderColorOption = ScriptInt16(v); }},
+    {L"WinBorderOverColor", [](auto& p, auto& v) { p.winBorderOverColor = ScriptColour(v); }},
+    {L"WinBorderEffect", [](auto& p, auto& v) { p.winBorderEffect = ScriptBoolean(v); }},
+    {L"ButtonSpinEdit", [](auto& p, auto& v) { p.buttonSpinEdit = ScriptInt16(v); }},
+    {L"ButtonSpinArrowColor", [](auto& p, auto& v) { p.buttonSpinArrowColor = ScriptColour(v); }},
+    {L"Enabled", [](auto& p, auto& v) { p.enabled = ScriptBoolean(v); }},
+    {L"Locked", [](auto& p, auto& v) { p.locked = ScriptBoolean(v); }},
+    {L"BackColor", [](auto& p, auto& v) { p.backColor = ScriptColour(v); }},
+    {L"ForeColor", [](auto& p, auto& v) { p.foreColor = ScriptColour(v); }},
+    {L"MousePointer", [](auto& p, auto& v) { p.mousePointer = ScriptInt(v); }},
+};
+
+}  // namespace
+
+void ScriptRunner::Set(const Arguments& args) {
+  for (const MemberSetter& setter : kMemberSetters) {
+    if (args[0] != setter.name) continue;
+    setter.set(Control().State().properties, args[1]);
+    return;
+  }
+  throw ScriptError("unknown property " + ToUtf8(args[0]));
+}
+
+void ScriptRunner::Value(const Arguments& args) { Control().SetValue(Local(args[0])); }
+
+void ScriptRunner::Text(const Arguments& args) {
+  // Taken as written: the change guard is set around the write, as the control's own are.
+  ControlState& state = Control().State();
+  state.changeGuard = 1;
+  Control().Text1().SetText(Local(args[0]));
+  state.changeGuard = 0;
+}
+
+void ScriptRunner::Caret(const Arguments& args) {
+  Control().Text1().SetSelStart(ScriptInt(args[0]));
+}
+
+void ScriptRunner::Select(const Arguments& args) {
+  TextBox& box = Control().Text1();
+  box.SetSelStart(ScriptInt(args[0]));
+  box.SetSelLength(ScriptInt(args[1]));
+}
+
+void ScriptRunner::Type(const Arguments& args) {
+  TextBox& box = Control().Text1();
+  for (const std::wstring& word : args) {
+    for (wchar_t c : Local(word)) {
+      const KeyStroke k = TypedKey(c);
+      box.PressKey(k.keyCode, k.shift, k.character);
+    }
+  }
+}
+
+void ScriptRunner::Key(const Arguments& args) {
+  std::vector<KeyStroke> strokes;
+  try {
+    strokes = KeyStrokes(args);
+  } catch (const std::invalid_argument& e) {
+    throw ScriptError(e.what());
+  }
+  for (const KeyStroke& k : strokes) Control().Text1().PressKey(k.keyCode, k.shift, k.character);
+}
+
+void ScriptRunner::ClipboardText(const Arguments& args) {
+  Platform().GetClipboard().SetText(Local(args[0]));
+}
+
+void ScriptRunner::Focus(const Arguments& args) {
+  KovraDouble& control = Control();
+  const std::wstring& how = args[0];
+  if (how == L"in") {
+    control.EnterFocus();
+  } else if (how == L"out") {
+    // Towards a control that asks for validation: Validate may keep the focus.
+    bool cancel = false;
+    control.Text1_Validate(cancel);
+    if (cancel) {
+      out_ << "  the focus stays (Validate cancelled)\n";
+      Record(headless::CancelledValidation{});
+      return;
+    }
+    control.ExitFocus();
+  } else if (how == L"exit") {
+    control.ExitFocus();  // towards a control that asks for no validation
+  } else if (how == L"leave") {
+    // From the control's own surface: it loses the focus before the focus leaves the control.
+    control.LostFocus();
+    control.ExitFocus();
+  } else if (how == L"got") {
+    control.GotFocus();
+  } else if (how == L"lost") {
+    control.LostFocus();
+  } else {
+    throw ScriptError("focus in|out|exit|leave|got|lost");
+  }
+}
+
+void ScriptRunner::Lock(const Arguments& args) {
+  if (args[0] != L"on" && args[0] != L"off") throw ScriptError("lock on|off");
+  Control().Text1().SetLocked(args[0] == L"on");
+}
+
+void ScriptRunner::Handler(const Arguments& args) {
+  // "handler KeyPress 0": the container's handler sets the event's first argument to 0.
+  auto& container = Platform().Container();
+  if (args[0] == L"none") {
+    container.onEvent = nullptr;
+    return;
+  }
+  if (args.size() < 2) throw ScriptError("handler EVENT VALUE | handler none");
+  const std::wstring name = args[0];
+  const std::int16_t value = ScriptInt16(args[1]);
+  container.onEvent = [name, value](int id, std::span<EventArgument> arguments) {
+    if (event::Name(id) != name || arguments.empty()) return;
+    if (auto* p = std::get_if<std::int16_t*>(&arguments[0])) **p = value;
+  };
+}
+
+void ScriptRunner::Advance(const Arguments& args) {
+  std::wstring span = args[0];
+  if (span.ends_with(L"ms")) span.resize(span.size() - 2);
+  Platform().Advance(std::chrono::milliseconds(ScriptInt(span)));
+}
+
+}  // namespace kovra::tools

@@ -1,0 +1,245 @@
+// The script actions that read the control and check it: what the box shows, the state behind
+// it (focus, lock, the accepted and undo texts, the pending flags, the clipboard), and the one
+// ordered record of events, notifications, message boxes, errors and kept focus.
+#include <functional>
+
+#include "core/control_error.h"
+#include "core/events.h"
+#include "platform/visit_helpers.h"
+#include "tools/script_runner.h"
+#include "tools/utf8.h"
+
+namespace kovra::tools {
+
+namespace {
+
+constexpr std::pair<std::wstring_view, MessageIcon> kIcons[] = {
+    {L"Critical", MessageIcon::Critical},
+    {L"Question", MessageIcon::Question},
+    {L"Exclamation", MessageIcon::Exclamation},
+    {L"Information", MessageIcon::Information},
+};
+
+std::wstring IconName(MessageIcon icon) {
+  for (const auto& [name, value] : kIcons) {
+    if (value == icon) return std::wstring(name);
+  }
+  return L"Unknown";
+}
+
+std::string Failure(const ControlError& e) {
+  return "error " + std::to_string(static_cast<int>(e.code())) + " (" + e.what() + ")";
+}
+
+// A journal entry as `expect events` writes it; empty for a property notification, which
+// `events` prints but `expect events` leaves out.
+std::wstring EventWord(const headless::Journal::Entry& entry) {
+  return std::visit(
+      Overloaded{
+          [](const headless::RaisedEvent& e) { return DescribeEvent(e); },
+          [](const headless::ChangedProperty&) { return std::wstring(); },
+          [](const headless::ShownMessage& m) { return L"Message(" + IconName(m.icon) + L")"; },
+          [](const headless::ReportedError& e) {
+            return L"Error(" + std::to_wstring(e.code) + L")";
+          },
+          [](const headless::CancelledValidation&) { return std::wstring(L"Validate(Cancel)"); },
+      },
+      entry);
+}
+
+// A journal entry as `events` prints it, one line.
+std::string EventLine(const headless::Journal::Entry& entry) {
+  return std::visit(
+      Overloaded{
+          [](const headless::RaisedEvent& e) { return "event " + ToUtf8(DescribeEvent(e)); },
+          [](const headless::ChangedProperty& p) { return "property changed " + ToUtf8(p.name); },
+          [](const headless::ShownMessage& m) {
+            return "message " + ToUtf8(IconName(m.icon)) + " " + Quoted(m.title) + ": " +
+                   Quoted(m.text);
+          },
+          [](const headless::ReportedError& e) {
+            return "error " + std::to_string(e.code) + ": " + ToUtf8(e.description);
+          },
+          [](const headless::CancelledValidation&) {
+            return std::string("the focus stays (Validate cancelled)");
+          },
+      },
+      entry);
+}
+
+}  // namespace
+
+std::wstring DescribeEvent(const headless::RaisedEvent& event) {
+  std::wstring text(event::Name(event.dispatchId));
+  for (std::size_t i = 0; i < event.arguments.size(); ++i) {
+    text += i == 0 ? L'(' : L',';
+    text += std::visit(
+        [](const auto& v) {
+          if constexpr (std::is_same_v<std::decay_t<decltype(v)>, std::wstring>) {
+            return L"\"" + v + L"\"";
+          } else {
+            return GeneralNumberText(static_cast<double>(v), L'.');
+          }
+        },
+        event.arguments[i]);
+  }
+  if (!event.arguments.empty()) text += L')';
+  return text;
+}
+
+// One thing `state` prints and `expect NAME` compares: its words, read from the control.
+struct ScriptRunner::Observation {
+  std::wstring_view name;
+  std::size_t words;
+  bool isText;  // texts are quoted when printed and written in en-US form in expectations
+  std::function<std::vector<std::wstring>(ScriptRunner&)> read;
+};
+
+const std::vector<ScriptRunner::Observation>& ScriptRunner::Observations() {
+  using R = ScriptRunner;
+  const auto truth = [](bool b) { return std::vector<std::wstring>{TruthText(b)}; };
+  static const std::vector<Observation> kObservations{
+      {L"text", 1, true, [](R& r) { return Arguments{r.Control().Text1().Text()}; }},
+      {L"value", 1, true, [](R& r) { return Arguments{r.Control().Value()}; }},
+      {L"caret", 1, false,
+       [](R& r) { return Arguments{std::to_wstring(r.Control().Text1().SelStart())}; }},
+      {L"selection", 2, false,
+       [](R& r) {
+         TextBox& box = r.Control().Text1();
+         return Arguments{std::to_wstring(box.SelStart()), std::to_wstring(box.SelLength())};
+       }},
+      {L"has-focus", 1, false, [=](R& r) { return truth(r.Control().State().hasFocus); }},
+      {L"locked", 1, false, [=](R& r) { return truth(r.Control().Text1().Locked()); }},
+      {L"accepted", 1, true, [](R& r) { return Arguments{r.Control().Entry().AcceptedText()}; }},
+      {L"undo", 2, true,
+       [](R& r) {
+         const ControlState& s = r.Control().State();
+         return Arguments{s.firstUndoText, s.secondUndoText};
+       }},
+      {L"undo-toggle", 1, false,
+       [](R& r) { return Arguments{std::to_wstring(r.Control().Entry().UndoToggle())}; }},
+      {L"backspace-pending", 1, false,
+       [=](R& r) { return truth(r.Control().Entry().BackspacePending()); }},
+      {L"saved-clipboard", 1, true,
+       [](R& r) { return Arguments{r.Control().Entry().SavedClipboardText()}; }},
+      {L"clipboard", 1, true,
+       [](R& r) { return Arguments{r.Platform().GetClipboard().GetText()}; }},
+  };
+  return kObservations;
+}
+
+void ScriptRunner::Show(const Arguments& /*args*/) {
+  TextBox& box = Control().Text1();
+  out_ << "  shows " << Quoted(box.Text()) << "  caret " << box.SelStart();
+  if (box.SelLength() > 0) out_ << "  selected " << box.SelLength();
+  try {
+    const std::wstring value = Control().Value();
+    out_ << "  Value " << Quoted(value) << "\n";
+  } catch (const ControlError& e) {
+    out_ << "  Value fails: " << Failure(e) << "\n";
+  }
+}
+
+void ScriptRunner::State(const Arguments& /*args*/) {
+  for (const Observation& o : Observations()) {
+    out_ << "  " << ToUtf8(o.name);
+    try {
+      for (const std::wstring& word : o.read(*this)) {
+        out_ << " " << (o.isText ? Quoted(word) : ToUtf8(word));
+      }
+    } catch (const ControlError& e) {
+      out_ << " fails: " << Failure(e);
+    }
+    out_ << "\n";
+  }
+}
+
+std::vector<std::wstring> ScriptRunner::TakeEvents() {
+  std::vector<std::wstring> words;
+  for (const auto& entry : Take(eventsSeen_)) {
+    if (std::wstring word = EventWord(entry); !word.empty()) words.push_back(std::move(word));
+  }
+  return words;
+}
+
+void ScriptRunner::Expect(const Arguments& args) {
+  const std::wstring& what = args[0];
+  const auto joined = [](auto first, auto last) {
+    std::wstring text;
+    for (auto i = first; i != last; ++i) text += (text.empty() ? L"" : L" ") + *i;
+    return text;
+  };
+  if (what == L"events" || what == L"event-names") {
+    // event-names leaves the arguments out, for keys whose codes differ between locales.
+    std::vector<std::wstring> actual = TakeEvents();
+    if (what == L"event-names") {
+      for (std::wstring& e : actual) e = e.substr(0, e.find(L'('));
+    }
+    const std::wstring expected = joined(args.begin() + 1, args.end());
+    const std::wstring got = joined(actual.begin(), actual.end());
+    if (got != expected) Fail("expected " + Quoted(expected) + ", got " + Quoted(got));
+    return;
+  }
+  if (what == L"message" || what == L"no-message") return ExpectMessages(args);
+  for (const Observation& o : Observations()) {
+    if (what != o.name) continue;
+    if (args.size() != o.words + 1) {
+      throw ScriptError("expect " + ToUtf8(what) + " takes " + std::to_string(o.words) +
+                        " word(s)");
+    }
+    Arguments expected(args.begin() + 1, args.end());
+    if (o.isText) {
+      for (std::wstring& word : expected) word = Local(word);
+    }
+    try {
+      const Arguments actual = o.read(*this);
+      if (actual != expected) {
+        Fail("expected " + ToUtf8(what) + " " + Quoted(joined(expected.begin(), expected.end())) +
+             ", got " + Quoted(joined(actual.begin(), actual.end())));
+      }
+    } catch (const ControlError& e) {
+      Fail("expected " + ToUtf8(what) + " " + Quoted(joined(expected.begin(), expected.end())) +
+           ", reading it failed with " + Failure(e));
+    }
+    return;
+  }
+  std::string forms = "events|event-names|message|no-message";
+  for (const Observation& o : Observations()) {
+    forms += '|';  // one piece at a time: g++ 12 misreads "|" + s (-Wrestrict)
+    forms += ToUtf8(o.name);
+  }
+  throw ScriptError("expect " + forms);
+}
+
+void ScriptRunner::ExpectMessages(const Arguments& args) {
+  // expect message ICON TEXT [ICON TEXT ...] / expect no-message: the boxes shown since the last
+  // check, in order.
+  if (args[0] == L"message" && (args.size() < 3 || args.size() % 2 == 0)) {
+    throw ScriptError("expect message ICON TEXT [ICON TEXT ...]");
+  }
+  std::wstring expected, actual;
+  for (std::size_t i = 1; i + 1 < args.size(); i += 2) {
+    expected += (expected.empty() ? L"" : L" / ") + args[i] + L" " + kErrorTitle + L": " +
+                Local(args[i + 1]);
+  }
+  for (const auto& entry : Take(messagesSeen_)) {
+    if (const auto* m = std::get_if<headless::ShownMessage>(&entry)) {
+      actual +=
+          (actual.empty() ? L"" : L" / ") + IconName(m->icon) + L" " + m->title + L": " + m->text;
+    }
+  }
+  if (actual != expected) {
+    Fail("expected messages " + Quoted(expected.empty() ? L"(none)" : expected) + ", got " +
+         Quoted(actual.empty() ? L"(none)" : actual));
+  }
+}
+
+void ScriptRunner::Events(const Arguments& /*args*/) {
+  for (const auto& entry : Take(eventsSeen_)) out_ << "  " << EventLine(entry) << "\n";
+}
+
+void ScriptRunner::Forget(const Arguments& /*args*/) {
+  eventsSeen_ = messagesSeen_ = Platform().Log().entries.size();
+}
+
+}  // namespace kovra::tools
