@@ -81,13 +81,6 @@ TEST(NumberMasks, EditAndDisplayMasksFollowDecimalPlacesAndUseSeparator) {
   }
 }
 
-TEST(NumberMasks, TheIntegerMaskHasNoPointAndTheOthersHaveOne) {
-  EXPECT_EQ(EditMask(0), (NumberMask{.grouped = false, .point = false, .decimals = 0}));
-  EXPECT_EQ(EditMask(3), (NumberMask{.grouped = false, .point = true, .decimals = 3}));
-  EXPECT_EQ(DisplayMask(0, true), (NumberMask{.grouped = true, .point = false, .decimals = 0}));
-  EXPECT_EQ(DisplayMask(32767, true).Text().size(), 6u + 32767u);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Rounding to the mask's decimals
 
