@@ -263,32 +263,6 @@ TEST(FormatNumberGrouping, GroupsOfThreeFromThePointInEveryLocale) {
   }
 }
 
-TEST(FormatNumberGrouping, EachLocaleWritesItsOwnCharacters) {
-  struct Case {
-    Separators separators;
-    const wchar_t* text;
-  };
-  const Case kCases[] = {
-      {{L'.', L','}, L"-1,234,567.89"},
-      {{L',', L'.'}, L"-1.234.567,89"},
-      {{L',', L'\u00A0'}, L"-1\u00A0234\u00A0567,89"},
-      {{L'.', L'\''}, L"-1'234'567.89"},
-      {{L'\u00B7', L' '}, L"-1 234 567\u00B789"},
-  };
-  for (const Case& c : kCases) {
-    EXPECT_EQ(Grouped(-1234567.891, 2, c.separators), c.text);
-  }
-}
-
-TEST(FormatNumberGrouping, TheIntegerMaskHasNoDecimalSeparator) {
-  for (const NamedSeparators& locale : kLocales) {
-    SCOPED_TRACE(locale.name);
-    const std::wstring text = Grouped(1234.5, 0, locale.separators);
-    EXPECT_EQ(text.find(locale.separators.decimal), std::wstring::npos);
-    EXPECT_EQ(text, Localized(L"1,235", locale.separators));
-  }
-}
-
 // ---------------------------------------------------------------------------------------------
 // Formatting a text
 
