@@ -72,12 +72,12 @@ TEST_F(HeadlessRefreshTest, AHeightChangeRunsANestedRefreshAndTheOuterOneGoesOn)
     control->UserControl_Resize();
   });
   control->UserControl().SetExtent(120, 12);
-  // The container's notification, then rule 1 (285 twips = 19 pixels) from inside it.
+  // The container's notification, then the new-instance height (285 twips, 19 pixels) inside it.
   EXPECT_EQ(refreshes, 2);
   EXPECT_EQ(control->UserControl().ScaleHeight(), 19);
   EXPECT_EQ(control->Text1().Top(), 3);  // centred in the new height by the outer run
   control->UserControl().SetExtent(120, 8);
-  EXPECT_EQ(refreshes, 4);  // now rule 2 raises it to the text: 13 + 2
+  EXPECT_EQ(refreshes, 4);  // now the minimum height raises it to the text: 13 + 2
   EXPECT_EQ(control->UserControl().ScaleHeight(), 15);
 }
 
