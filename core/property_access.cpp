@@ -37,8 +37,7 @@ bool PutField(KovraDouble& c, const Variant& v) {
 
 // A refused value: the message, nothing stored, and the caller gets no error.
 bool Refuse(KovraDouble& c) {
-  c.GetPlatform().GetMessageDialog().Show(L"The property  value is not valid    ", kErrorTitle,
-                                          MessageIcon::Critical);
+  c.GetPlatform().GetMessageDialog().Show(kInvalidValueMessage, kErrorTitle, MessageIcon::Critical);
   return false;
 }
 

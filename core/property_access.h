@@ -13,6 +13,9 @@ namespace kovra {
 
 class KovraDouble;
 
+// The message of a refused property value (critical icon, the control's error title).
+inline constexpr const wchar_t* kInvalidValueMessage = L"The property  value is not valid    ";
+
 // The value of the property `member`. Throws TypeMismatch when the text is not a number (Value).
 Variant GetProperty(KovraDouble& control, const Member& member);
 // Assigns `value` (let or set) to the property `member`.

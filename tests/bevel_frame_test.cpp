@@ -156,21 +156,5 @@ TEST(Draw3DFrameTest, EveryStyleDrawsItsLinesInOrder) {
   }
 }
 
-TEST(Draw3DFrameTest, BevelsUseTwoRingsFlatStandardOneAndGBRaisedThree) {
-  for (std::int16_t style = 1; style <= 6; ++style) {
-    int ring = 0;
-    for (const auto& l : BevelLines(style)) {
-      for (const Edge& e : {l.x1, l.y1, l.x2, l.y2}) {
-        // The innermost ring a line reaches, counted from the near edge or the far one (where
-        // "SW − k" paints up to SW − k − 1 along the line but sits on ring k − 1 across it).
-        if (!e.fromEnd) ring = std::max(ring, e.k);
-      }
-    }
-    EXPECT_EQ(ring, style == 6 ? 2 : style == 3 ? 0 : 1) << style;
-  }
-  EXPECT_EQ(BevelLines(6).size(), 12u);
-  EXPECT_EQ(BevelLines(3).size(), 4u);
-}
-
 }  // namespace
 }  // namespace kovra::test

@@ -1,8 +1,10 @@
-// Colour operations: shifting clamps each channel, translation follows OleTranslateColor, and
-// the system colour table reads the four button colours.
+// Colour operations: shifting clamps each channel, translation follows OleTranslateColor, the
+// system colour table reads the four button colours, and pixel rounding ties to even.
 #include "frame/colours.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include "frame/pixel_math.h"
 #include "platform/headless/headless_drawing.h"
@@ -38,27 +40,26 @@ TEST(ShiftColorTest, AddsToEachChannelAndClamps) {
   }
 }
 
-struct TranslateCase {
-  OleColor colour;
-  Rgb expected;
-};
-
-const TranslateCase kTranslations[] = {
-    {0x00C00000, MakeRgb(0, 0, 192)},      // plain RGB
-    {0x80000005, MakeRgb(255, 255, 255)},  // window background
-    {0x8000000F, MakeRgb(212, 208, 200)},  // button face
-    {0x80000011, MakeRgb(128, 128, 128)},  // grey text
-    {0x80000012, MakeRgb(0, 0, 0)},        // button text
-    {0x02123456, 0x123456},                // palette-relative RGB without a palette
-    {0x80000040, 0},                       // no such system colour: black
-    {0x01000003, 0},                       // a palette index needs a palette: black
-    {0x45000000, 0},                       // not a colour: black
-};
-
+// System colour references are read from the drawing services' own table, here set to colours
+// no desktop has.
 TEST(TranslateColorTest, FollowsOleTranslateColorAndFailsToBlack) {
   headless::HeadlessDrawing drawing;
-  for (const TranslateCase& c : kTranslations) {
-    EXPECT_EQ(Hex(TranslateColor(drawing, c.colour)), Hex(c.expected)) << std::hex << c.colour;
+  drawing.systemColours[0] = MakeRgb(1, 2, 3);
+  drawing.systemColours[5] = MakeRgb(4, 5, 6);
+  drawing.systemColours[30] = MakeRgb(7, 8, 9);
+  const std::pair<OleColor, Rgb> kCases[] = {
+      {0x00C00000, MakeRgb(0, 0, 192)},  // plain RGB
+      {0x80000000, MakeRgb(1, 2, 3)},    // the first system colour
+      {0x80000005, MakeRgb(4, 5, 6)},    // window background
+      {0x8000001E, MakeRgb(7, 8, 9)},    // the last system colour
+      {0x02123456, 0x123456},            // palette-relative RGB without a palette
+      {0x8000001F, 0},                   // no such system colour: black
+      {0x80000040, 0},
+      {0x01000003, 0},  // a palette index needs a palette: black
+      {0x45000000, 0},  // not a colour: black
+  };
+  for (const auto& [colour, expected] : kCases) {
+    EXPECT_EQ(Hex(TranslateColor(drawing, colour)), Hex(expected)) << std::hex << colour;
   }
 }
 
@@ -70,14 +71,6 @@ TEST(LoadSystemColorsTest, ReadsFaceShadowHighlightAndButtonText) {
   drawing.systemColours[18] = MakeRgb(4, 4, 4);
   EXPECT_EQ(LoadSystemColors(drawing), (SystemColourTable{MakeRgb(1, 1, 1), MakeRgb(2, 2, 2),
                                                           MakeRgb(3, 3, 3), MakeRgb(4, 4, 4)}));
-}
-
-TEST(LoadSystemColorsTest, TheClassicDesktopIsTheDefault) {
-  headless::HeadlessDrawing drawing;
-  EXPECT_EQ(LoadSystemColors(drawing),
-            (SystemColourTable{MakeRgb(212, 208, 200), MakeRgb(128, 128, 128),
-                               MakeRgb(255, 255, 255), MakeRgb(0, 0, 0)}));
-  EXPECT_EQ(drawing.SystemMetric(21), 16);
 }
 
 struct RoundCase {

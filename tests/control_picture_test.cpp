@@ -1,5 +1,6 @@
 // The driver's pictures: the control as the screen shows it, with Text1's text in the small
-// font, the visible spin buttons in front, and sheets of captioned pictures.
+// font, the visible spin buttons in front, a box for a character the font lacks, and sheets of
+// captioned pictures.
 #include "tools/control_picture.h"
 
 #include <gtest/gtest.h>
@@ -42,20 +43,19 @@ TEST(ControlPictureTest, ShowsTheFrameTheTextAndTheButtons) {
   EXPECT_EQ(hidden.At(left + 1, 3), MakeRgb(255, 255, 192));  // Text1 reaches under them
 }
 
-TEST(ControlPictureTest, TheFontDrawsDigitsAndBoxesTheUnknown) {
-  Bitmap picture = Blank(12, 9, 0);
-  tools::DrawText(picture, 0, 0, L"1\u4E00", MakeRgb(255, 255, 255));
+TEST(ControlPictureTest, TheFontBoxesACharacterItHasNoGlyphFor) {
+  Bitmap picture = Blank(7, 9, 0);
+  tools::DrawText(picture, 1, 0, L"\u4E00", MakeRgb(255, 255, 255));
   EXPECT_EQ(Mask(picture, MakeRgb(255, 255, 255)),
-            "............\n"
-            "..#...#####.\n"
-            ".##...#...#.\n"
-            "..#...#...#.\n"
-            "..#...#...#.\n"
-            "..#...#...#.\n"
-            "..#...#...#.\n"
-            ".###..#####.\n"
-            "............\n");
-  EXPECT_EQ(tools::TextWidth(L"0.00"), 24);
+            ".......\n"
+            ".#####.\n"
+            ".#...#.\n"
+            ".#...#.\n"
+            ".#...#.\n"
+            ".#...#.\n"
+            ".#...#.\n"
+            ".#####.\n"
+            ".......\n");
 }
 
 TEST(ControlPictureTest, SheetsLayCaptionedPicturesInAGrid) {

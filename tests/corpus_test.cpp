@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <sstream>
 
 #include "tests/support/test_platform.h"
@@ -17,6 +18,11 @@ struct CorpusRun {
   std::string_view file;
   std::wstring locale;
 };
+
+// How a run shows in test listings: the same text in every build, no raw bytes or addresses.
+void PrintTo(const CorpusRun& run, std::ostream* out) {
+  *out << run.file << " under " << tools::ToUtf8(run.locale);
+}
 
 std::vector<CorpusRun> AllRuns() {
   std::vector<CorpusRun> runs;

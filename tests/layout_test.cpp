@@ -1,6 +1,6 @@
-// ArrangeChildren and the height rules on the headless children: the tables for every look,
-// the spin-button column, and the steps that are skipped when a child refuses a value or the
-// 16-bit arithmetic overflows.
+// ArrangeChildren and the height rules on the headless children: every look keeps the children
+// inside its frame band, the spin-button column, and the steps that are skipped when a child
+// refuses a value or the 16-bit arithmetic overflows.
 #include "frame/layout.h"
 
 #include <gtest/gtest.h>
@@ -36,94 +36,80 @@ class LayoutTest : public ::testing::Test {
   ControlState state;
 };
 
-struct ColumnCase {
-  std::int16_t appearance, xpGetTheme, border3DStyle, alignment;
-  bool spin;
-  std::int16_t w;
-  float width, left;  // for SW 120 and UW 16
+// Every look with the band its frame takes: the engine's edit box one pixel, the flat frame W,
+// the bevels two, GBRaised three.
+struct Look {
+  const char* name;
+  std::int16_t appearance, xpGetTheme, border3DStyle, w;
+  int band;
 };
 
-const ColumnCase kColumns[] = {
-    // WindowsAppearance, AutomaticGetTheme
-    {0, 0, 1, 0, true, 1, 120 - 4 - 16, 3},
-    {0, 0, 1, 0, false, 1, 120 - 6, 3},
-    {0, 0, 1, 1, true, 1, 120 - 4 - 16, 1},
-    {0, 0, 1, 1, false, 1, 120 - 5, 1},
-    {0, 0, 1, 2, true, 1, 120 - 2 - 16, 1},
-    {0, 0, 1, 2, false, 5, 120 - 2, 1},
-    // WindowsAppearance, ManualGetTheme, W = 3
-    {0, 1, 1, 0, true, 3, 120 - 8 - 16, 5},
-    {0, 1, 1, 0, false, 3, 120 - 8 - 2, 5},
-    {0, 1, 1, 1, true, 3, 120 - 8 - 16, 3},
-    {0, 1, 1, 1, false, 3, 120 - 8 - 1, 3},
-    {0, 1, 1, 2, true, 3, 120 - 6, 3},
-    {0, 1, 1, 2, false, 3, 120 - 6, 3},
-    // Standard3DAppearance, styles 0..5
-    {1, 0, 0, 0, true, 1, 120 - 6 - 16, 4},
-    {1, 0, 5, 0, false, 1, 120 - 6, 4},
-    {1, 0, 3, 1, true, 1, 120 - 6 - 16, 2},
-    {1, 0, 1, 1, false, 1, 120 - 6, 2},
-    {1, 0, 2, 2, true, 1, 120 - 2 - 16, 2},
-    {1, 0, 4, 2, false, 1, 120 - 4, 2},
-    // GBRaisedBorderStyle
-    {1, 0, 6, 0, true, 1, 120 - 8 - 16, 5},
-    {1, 0, 6, 0, false, 1, 120 - 8, 5},
-    {1, 0, 6, 1, true, 1, 120 - 8 - 16, 3},
-    {1, 0, 6, 1, false, 1, 120 - 8, 3},
-    {1, 0, 6, 2, true, 1, 120 - 6, 3},
-    {1, 0, 6, 2, false, 1, 120 - 6, 3},
+const Look kLooks[] = {
+    {"engine", 0, 0, 1, 1, 1},   {"flat W 1", 0, 1, 1, 1, 1}, {"flat W 3", 0, 1, 1, 3, 3},
+    {"bevel 0", 1, 0, 0, 1, 2},  {"bevel 1", 1, 0, 1, 1, 2},  {"bevel 2", 1, 0, 2, 1, 2},
+    {"bevel 3", 1, 0, 3, 1, 2},  {"bevel 4", 1, 0, 4, 1, 2},  {"bevel 5", 1, 0, 5, 1, 2},
+    {"GBRaised", 1, 0, 6, 1, 3},
 };
 
-TEST_F(LayoutTest, TextColumnFollowsTheTableOfEveryLook) {
+void Apply(PropertyMembers& p, const Look& look) {
+  p.appearance = look.appearance;
+  p.xpGetTheme = look.xpGetTheme;
+  p.border3DStyle = look.border3DStyle;
+  p.winBorderWidth = look.w;
+}
+
+TEST_F(LayoutTest, EveryLookKeepsTheChildrenInsideItsFrameBand) {
   Size(120, 21);
-  for (const ColumnCase& c : kColumns) {
-    P().appearance = c.appearance;
-    P().xpGetTheme = c.xpGetTheme;
-    P().border3DStyle = c.border3DStyle;
-    P().buttonSpin = ToBoolean16(c.spin);
-    P().winBorderWidth = c.w;
-    text1.SetAlignment(c.alignment);
-    Arrange();
-    EXPECT_EQ(text1.Width(), c.width)
-        << c.appearance << "/" << c.xpGetTheme << "/" << c.border3DStyle << " alignment "
-        << c.alignment << (c.spin ? " with" : " without") << " spin";
-    EXPECT_EQ(text1.Left(), c.left) << c.appearance << "/" << c.xpGetTheme << "/" << c.border3DStyle
-                                    << " alignment " << c.alignment;
+  for (const Look& look : kLooks) {
+    for (const bool spin : {false, true}) {
+      for (std::int16_t align = 0; align <= 2; ++align) {
+        SCOPED_TRACE(testing::Message()
+                     << look.name << (spin ? " with" : " without") << " spin, alignment " << align);
+        Apply(P(), look);
+        P().buttonSpin = ToBoolean16(spin);
+        text1.SetAlignment(align);
+        Arrange();
+        const float textEnd = text1.Left() + text1.Width();
+        EXPECT_GE(text1.Left(), look.band);
+        EXPECT_LE(textEnd, 120 - look.band);
+        // Left and right alignment end the text at the button column; the centred rows may
+        // reach under the buttons, which lie in front.
+        if (spin && align != alignment::CenterAlignment) {
+          EXPECT_LE(textEnd, up.Left());
+        }
+        // The buttons: flush with the frame at the right, Up above Down, both inside the band.
+        EXPECT_EQ(up.Left() + up.Width(), 120 - look.band);
+        EXPECT_EQ(up.Top(), look.band);
+        EXPECT_LE(up.Top() + up.Height(), down.Top());
+        EXPECT_LE(down.Top() + down.Height(), 21 - look.band);
+        EXPECT_EQ(down.Left(), up.Left());
+        EXPECT_EQ(down.Height(), up.Height());
+      }
+    }
   }
 }
 
-struct ButtonCase {
-  std::int16_t appearance, xpGetTheme, border3DStyle, w;
-  bool themeLibrary;
-  float upLeft, upTop, upHeight, downTop;  // for 120 × 21: half height 10
-};
-
-const ButtonCase kButtons[] = {
-    {0, 0, 1, 1, true, 120 - 1 - 16, 1, 9, 11}, {0, 0, 1, 1, false, 120 - 1 - 16, 1, 9, 10},
-    {0, 1, 1, 1, true, 120 - 1 - 16, 1, 9, 10}, {0, 1, 1, 3, true, 120 - 3 - 16, 3, 7, 10},
-    {1, 0, 1, 1, true, 120 - 2 - 16, 2, 8, 11},  // Down.Top does not look at Appearance
-    {1, 1, 1, 1, true, 120 - 2 - 16, 2, 8, 10}, {1, 0, 6, 1, false, 120 - 3 - 16, 3, 7, 10},
-};
-
-TEST_F(LayoutTest, SpinButtonsArePlacedFromTheRightEdge) {
+TEST_F(LayoutTest, WithW1TheManualThemeDiffersOnlyInTheCentredSpinColumnAndDownTop) {
   Size(120, 21);
-  for (const ButtonCase& c : kButtons) {
-    P().appearance = c.appearance;
-    P().xpGetTheme = c.xpGetTheme;
-    P().border3DStyle = c.border3DStyle;
-    P().winBorderWidth = c.w;
-    state.themeLibraryAvailable = c.themeLibrary;
-    Arrange();
-    const std::string what = std::to_string(c.appearance) + "/" + std::to_string(c.xpGetTheme) +
-                             "/" + std::to_string(c.border3DStyle) + " W " + std::to_string(c.w);
-    EXPECT_EQ(up.Left(), c.upLeft) << what;
-    EXPECT_EQ(up.Top(), c.upTop) << what;
-    EXPECT_EQ(up.Height(), c.upHeight) << what;
-    EXPECT_EQ(up.Width(), 16) << what;
-    EXPECT_EQ(down.Left(), c.upLeft) << what;
-    EXPECT_EQ(down.Height(), c.upHeight) << what;
-    EXPECT_EQ(down.Width(), 16) << what;
-    EXPECT_EQ(down.Top(), c.downTop) << what;
+  for (const bool spin : {false, true}) {
+    for (std::int16_t align = 0; align <= 2; ++align) {
+      SCOPED_TRACE(testing::Message()
+                   << (spin ? "with" : "without") << " spin, alignment " << align);
+      P().buttonSpin = ToBoolean16(spin);
+      text1.SetAlignment(align);
+      P().xpGetTheme = xp_get_theme::AutomaticGetTheme;
+      Arrange();
+      const float width = text1.Width(), left = text1.Left(), downTop = down.Top();
+      const float upLeft = up.Left(), upHeight = up.Height();
+      P().xpGetTheme = xp_get_theme::ManualGetTheme;
+      Arrange();
+      const bool centredSpin = spin && align == alignment::CenterAlignment;
+      EXPECT_EQ(text1.Width(), centredSpin ? width + 16 : width);
+      EXPECT_EQ(text1.Left(), left);
+      EXPECT_EQ(up.Left(), upLeft);
+      EXPECT_EQ(up.Height(), upHeight);
+      EXPECT_EQ(down.Top(), downTop - 1);  // the theme library is present
+    }
   }
 }
 

@@ -81,13 +81,6 @@ TEST(NumberMasks, EditAndDisplayMasksFollowDecimalPlacesAndUseSeparator) {
   }
 }
 
-TEST(NumberMasks, TheIntegerMaskHasNoPointAndTheOthersHaveOne) {
-  EXPECT_EQ(EditMask(0), (NumberMask{.grouped = false, .point = false, .decimals = 0}));
-  EXPECT_EQ(EditMask(3), (NumberMask{.grouped = false, .point = true, .decimals = 3}));
-  EXPECT_EQ(DisplayMask(0, true), (NumberMask{.grouped = true, .point = false, .decimals = 0}));
-  EXPECT_EQ(DisplayMask(32767, true).Text().size(), 6u + 32767u);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Rounding to the mask's decimals
 
@@ -267,32 +260,6 @@ TEST(FormatNumberGrouping, GroupsOfThreeFromThePointInEveryLocale) {
       }
       EXPECT_EQ(Edit(c.value, c.decimals, locale.separators), plain);
     }
-  }
-}
-
-TEST(FormatNumberGrouping, EachLocaleWritesItsOwnCharacters) {
-  struct Case {
-    Separators separators;
-    const wchar_t* text;
-  };
-  const Case kCases[] = {
-      {{L'.', L','}, L"-1,234,567.89"},
-      {{L',', L'.'}, L"-1.234.567,89"},
-      {{L',', L'\u00A0'}, L"-1\u00A0234\u00A0567,89"},
-      {{L'.', L'\''}, L"-1'234'567.89"},
-      {{L'\u00B7', L' '}, L"-1 234 567\u00B789"},
-  };
-  for (const Case& c : kCases) {
-    EXPECT_EQ(Grouped(-1234567.891, 2, c.separators), c.text);
-  }
-}
-
-TEST(FormatNumberGrouping, TheIntegerMaskHasNoDecimalSeparator) {
-  for (const NamedSeparators& locale : kLocales) {
-    SCOPED_TRACE(locale.name);
-    const std::wstring text = Grouped(1234.5, 0, locale.separators);
-    EXPECT_EQ(text.find(locale.separators.decimal), std::wstring::npos);
-    EXPECT_EQ(text, Localized(L"1,235", locale.separators));
   }
 }
 

@@ -69,7 +69,7 @@ TEST(PersistenceAcrossLocales, TheTextFormRoundTripsEveryValue) {
   bag.Put(L"Huge", 1e308);
   bag.Put(L"Text", std::wstring(L"say \"1 234,5\"\u00A0\n\\u0041 on"));
   bag.Put(L"Flag", true);
-  bag.Put(L"Font", std::make_shared<Font>(Font{L"Tahoma", 9.75f, true, false, true, false}));
+  bag.Put(L"Font", std::make_shared<Font>(Font{L"Plain Sans", 9.75f, true, false, true, false}));
   bag.Put(L"Icon", PictureRef{});
   const TextPropertyBag back = TextPropertyBag::Load(bag.Save());
   ASSERT_EQ(back.Entries().size(), bag.Entries().size());

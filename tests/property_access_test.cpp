@@ -1,5 +1,7 @@
 // The property accessors through late binding: validation and its message, the spin-range side
 // effects, coercions, refusals by the text box, the conditional full refresh, and the methods.
+#include "core/property_access.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -57,8 +59,8 @@ TEST_P(PropertyAccessTest, ValidatedPropertiesRefuseWithAMessageAndKeepTheOldVal
     EXPECT_EQ(Get(c.property), before);
     ASSERT_EQ(platform_->Messages().size(), messages + 1);
     const auto shown = platform_->Messages().back();
-    EXPECT_EQ(shown.text, L"The property  value is not valid    ");
-    EXPECT_EQ(shown.title, L"Ostra DoubleSingle Error");
+    EXPECT_EQ(shown.text, kInvalidValueMessage);
+    EXPECT_EQ(shown.title, kErrorTitle);
     EXPECT_EQ(shown.icon, MessageIcon::Critical);
     EXPECT_TRUE(Changed().empty());
 
@@ -138,8 +140,8 @@ TEST_P(PropertyAccessTest, ATextBoxRefusalReachesTheCallerWithoutNotification) {
   EXPECT_EQ(ErrorOf([&] { Control().Invoke(L"LinkPoke"); }), ErrorCode::LinkNotActive);
   EXPECT_EQ(ErrorOf([&] { Control().Invoke(L"LinkExecute", {}); }), ErrorCode::InvalidArgument);
   EXPECT_TRUE(Changed().empty());
-  Put(L"LinkTopic", std::wstring(L"Excel|Sheet1"));
-  EXPECT_EQ(Get(L"LinkTopic"), Variant(std::wstring(L"Excel|Sheet1")));
+  Put(L"LinkTopic", std::wstring(L"Ledger|Page1"));
+  EXPECT_EQ(Get(L"LinkTopic"), Variant(std::wstring(L"Ledger|Page1")));
   EXPECT_EQ(Get(L"LinkTimeout"), Variant(std::int16_t{50}));
 }
 
@@ -182,12 +184,12 @@ TEST_P(PropertyAccessTest, TheRefreshFollowsTheLookOnlyWhereItShows) {
 TEST_P(PropertyAccessTest, FontAttributesChangeTheTextBoxFont) {
   Put(L"FontBold", true);
   Put(L"FontSize", 12.0f);
-  Put(L"FontName", std::wstring(L"Arial"));
+  Put(L"FontName", std::wstring(L"Plain Sans"));
   const FontRef font = Control().Text1().GetFont();
   ASSERT_NE(font, nullptr);
   EXPECT_TRUE(font->bold);
   EXPECT_EQ(font->size, 12.0f);
-  EXPECT_EQ(font->name, L"Arial");
+  EXPECT_EQ(font->name, L"Plain Sans");
   EXPECT_EQ(Get(L"FontBold"), Variant(true));
   EXPECT_EQ(ErrorOf([&] { Put(L"FontSize", 0.0f); }), ErrorCode::InvalidArgument);
 }

@@ -160,16 +160,5 @@ TEST(RasterTest, MemoryContextsLiveOnlyAsLongAsTheirOwner) {
   EXPECT_EQ(headless::RasterDC::LiveMemoryContexts(), before);
 }
 
-TEST(RasterTest, RecordingKeepsTheCallsInOrder) {
-  Bitmap image = Blank(3, 3, kWhite);
-  headless::RasterDC dc(&image);
-  dc.SetRecording(true);
-  dc.Line(0, 0, 2, 0, kRed);
-  dc.SetPixelV(1, 1, kBlue);
-  ASSERT_EQ(dc.calls.size(), 2u);
-  EXPECT_EQ(dc.calls[0], (headless::DrawCall{"Line", {0, 0, 2, 0}, kRed}));
-  EXPECT_EQ(dc.calls[1], (headless::DrawCall{"SetPixelV", {1, 1}, kBlue}));
-}
-
 }  // namespace
 }  // namespace kovra::test

@@ -52,14 +52,15 @@ TEST_F(HeadlessRefreshTest, TheEngineFrameGivesText1ItsFillSample) {
   Make();
   control->UserControl().SetExtent(120, 21);
   EXPECT_EQ(P().xpGetTheme, xp_get_theme::AutomaticGetTheme);
-  EXPECT_EQ(Surface().Image().At(0, 0), MakeRgb(127, 157, 185));
-  EXPECT_EQ(control->Text1().BackColor(), MakeRgb(255, 255, 255));
+  const Rgb normal = Surface().Image().At(2, 2);
+  EXPECT_EQ(control->Text1().BackColor(), normal);
   P().enabled = kFalse;
   control->UserControl_Resize();
-  EXPECT_EQ(control->Text1().BackColor(), MakeRgb(235, 235, 228));  // the disabled fill
+  EXPECT_EQ(control->Text1().BackColor(), Surface().Image().At(2, 2));  // the disabled fill
+  EXPECT_NE(control->Text1().BackColor(), normal);
   platform.container.userMode = false;
   control->UserControl_Resize();
-  EXPECT_EQ(control->Text1().BackColor(), MakeRgb(255, 255, 255));  // design mode: normal
+  EXPECT_EQ(control->Text1().BackColor(), normal);  // design mode: drawn as enabled
   EXPECT_EQ(platform.drawing.theme.opened, platform.drawing.theme.closed);
 }
 
@@ -71,12 +72,12 @@ TEST_F(HeadlessRefreshTest, AHeightChangeRunsANestedRefreshAndTheOuterOneGoesOn)
     control->UserControl_Resize();
   });
   control->UserControl().SetExtent(120, 12);
-  // The container's notification, then rule 1 (285 twips = 19 pixels) from inside it.
+  // The container's notification, then the new-instance height (285 twips, 19 pixels) inside it.
   EXPECT_EQ(refreshes, 2);
   EXPECT_EQ(control->UserControl().ScaleHeight(), 19);
   EXPECT_EQ(control->Text1().Top(), 3);  // centred in the new height by the outer run
   control->UserControl().SetExtent(120, 8);
-  EXPECT_EQ(refreshes, 4);  // now rule 2 raises it to the text: 13 + 2
+  EXPECT_EQ(refreshes, 4);  // now the minimum height raises it to the text: 13 + 2
   EXPECT_EQ(control->UserControl().ScaleHeight(), 15);
 }
 

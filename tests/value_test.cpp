@@ -123,7 +123,7 @@ TEST_P(ValueTest, OutsideTheSpinRangeAMessageRefusesTheValue) {
   const auto messages = platform_->Messages();
   ASSERT_EQ(messages.size(), 2u);
   EXPECT_EQ(messages[0].text, L"The Property ButtonSpin = True and Value > 100    ");
-  EXPECT_EQ(messages[0].title, L"Ostra DoubleSingle Error");
+  EXPECT_EQ(messages[0].title, kErrorTitle);
   EXPECT_EQ(messages[0].icon, MessageIcon::Critical);
   EXPECT_EQ(messages[1].text, L(L"The Property ButtonSpin = True and Value < 0.5    "));
   EXPECT_EQ(messages[1].icon, MessageIcon::Critical);

@@ -16,4 +16,9 @@ std::unique_ptr<TestPlatform> MakeTestPlatform(const std::wstring& locale) {
       headless::HeadlessLocale::Preset(locale).value());
 }
 
+std::optional<Separators> KnownSeparators(const std::wstring& locale) {
+  const headless::LocaleFormat format = headless::HeadlessLocale::Preset(locale).value();
+  return Separators{format.decimal, format.group};
+}
+
 }  // namespace kovra::test

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ using TestPlatform = tools::ScriptPlatform;
 std::vector<std::wstring> TestLocales();
 // A fresh platform for `locale` (one of TestLocales()).
 std::unique_ptr<TestPlatform> MakeTestPlatform(const std::wstring& locale);
+// The separators `locale` is known to use: a headless preset's own; on Windows those a prepared
+// run names in KOVRA_EXPECT_DECIMAL and KOVRA_EXPECT_GROUP, or nothing.
+std::optional<Separators> KnownSeparators(const std::wstring& locale);
 
 // Writes an en-US text ("1,234.50") with the separators of the locale in force.
 std::wstring Localized(std::wstring_view enUs, const Separators& separators);

@@ -2,6 +2,8 @@
 // machine's) user locale, message boxes are answered by a hook and read back from the screen,
 // and the container is the recording one.
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 
 #include "platform/headless/recording_services.h"
 #include "platform/win32/handles.h"
@@ -51,6 +53,16 @@ std::vector<std::wstring> TestLocales() { return {L"system"}; }
 
 std::unique_ptr<TestPlatform> MakeTestPlatform(const std::wstring& /*locale*/) {
   return std::make_unique<Win32TestPlatform>();
+}
+
+std::optional<Separators> KnownSeparators(const std::wstring& /*locale*/) {
+  const char* decimal = std::getenv("KOVRA_EXPECT_DECIMAL");
+  const char* group = std::getenv("KOVRA_EXPECT_GROUP");
+  if (decimal == nullptr || group == nullptr || std::strlen(decimal) != 1 ||
+      std::strlen(group) != 1) {
+    return std::nullopt;
+  }
+  return Separators{static_cast<wchar_t>(decimal[0]), static_cast<wchar_t>(group[0])};
 }
 
 }  // namespace kovra::test
