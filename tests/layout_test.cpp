@@ -16,7 +16,11 @@ namespace {
 
 class LayoutTest : public ::testing::Test {
  protected:
+  // The scroll-arrow width the tests lay out with (SM_CXHSCROLL), whatever the headless default.
+  static constexpr int UW = 16;
+
   LayoutTest() {
+    drawing.scrollArrowWidth = UW;
     surface.SetScaleMode(ScaleUnit::Pixels);
     state.properties = DefaultProperties();
     state.themeLibraryAvailable = true;
@@ -104,7 +108,7 @@ TEST_F(LayoutTest, WithW1TheManualThemeDiffersOnlyInTheCentredSpinColumnAndDownT
       P().xpGetTheme = xp_get_theme::ManualGetTheme;
       Arrange();
       const bool centredSpin = spin && align == alignment::CenterAlignment;
-      EXPECT_EQ(text1.Width(), centredSpin ? width + 16 : width);
+      EXPECT_EQ(text1.Width(), centredSpin ? width + UW : width);
       EXPECT_EQ(text1.Left(), left);
       EXPECT_EQ(up.Left(), upLeft);
       EXPECT_EQ(up.Height(), upHeight);
@@ -134,13 +138,13 @@ TEST_F(LayoutTest, ANarrowControlKeepsTheOldTextWidth) {
   P().appearance = appearance::Standard3DAppearance;
   P().buttonSpin = kTrue;
   Arrange();
-  EXPECT_EQ(text1.Width(), 120 - 6 - 16);
+  EXPECT_EQ(text1.Width(), 120 - 6 - UW);
   Size(10, 21);
   Arrange();
-  EXPECT_EQ(text1.Width(), 120 - 6 - 16);  // 10 − 6 − 16 is refused
+  EXPECT_EQ(text1.Width(), 120 - 6 - UW);  // 10 − 6 − UW is refused
   EXPECT_EQ(text1.Left(), 4);
-  EXPECT_EQ(up.Left(), 10 - 2 - 16);  // placed from the right edge, left of the surface
-  EXPECT_EQ(down.Left(), 10 - 2 - 16);
+  EXPECT_EQ(up.Left(), 10 - 2 - UW);  // placed from the right edge, left of the surface
+  EXPECT_EQ(down.Left(), 10 - 2 - UW);
 }
 
 TEST_F(LayoutTest, ALowControlKeepsTheOldButtonHeight) {
@@ -167,7 +171,7 @@ TEST_F(LayoutTest, AnOverflowingBorderWidthSkipsOnlyItsSteps) {
   EXPECT_EQ(text1.Width(), width);
   EXPECT_EQ(text1.Left(), left);
   EXPECT_EQ(up.Top(), 32767);  // Up.Top = W needs no arithmetic
-  EXPECT_EQ(up.Left(), 120 - 32767 - 16);
+  EXPECT_EQ(up.Left(), 120 - 32767 - UW);
   text1.SetAlignment(alignment::CenterAlignment);
   P().winBorderWidth = 16384;  // 2 × W overflows
   Arrange();
@@ -183,7 +187,7 @@ TEST_F(LayoutTest, ButtonSpinChangesOnlyTheTextWidth) {
   P().buttonSpin = kTrue;
   Arrange();
   EXPECT_EQ(up.Left(), upLeft);
-  EXPECT_EQ(text1.Width(), withoutSpin - 16 + 2);  // SW − 4 − UW against SW − 6
+  EXPECT_EQ(text1.Width(), withoutSpin - UW + 2);  // SW − 4 − UW against SW − 6
   P().xpGetTheme = xp_get_theme::ManualGetTheme;
   text1.SetAlignment(alignment::CenterAlignment);
   Arrange();
@@ -201,7 +205,7 @@ TEST_F(LayoutTest, AnUnknownLookLeavesTheTextColumnAlone) {
   Arrange();
   EXPECT_EQ(text1.Width(), 33);
   EXPECT_EQ(text1.Left(), 7);
-  EXPECT_EQ(up.Width(), 16);  // the button width is set whatever the look
+  EXPECT_EQ(up.Width(), UW);  // the button width is set whatever the look
   P().appearance = 0;
   text1.SetAlignment(3);
   Arrange();
@@ -214,7 +218,7 @@ TEST_F(LayoutTest, TextHeightTopAndZOrder) {
   Arrange();
   EXPECT_EQ(text1.Height(), 13);  // 8.25 points at 96 pixels per inch, with leading
   EXPECT_EQ(text1.Top(), 1);
-  EXPECT_EQ(state.spinButtonWidth, 16);
+  EXPECT_EQ(state.spinButtonWidth, UW);
   EXPECT_GT(up.ZOrderRank(), text1.ZOrderRank());
   EXPECT_GT(down.ZOrderRank(), up.ZOrderRank());
   drawing.scrollArrowWidth = 17;

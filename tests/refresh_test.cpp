@@ -87,7 +87,7 @@ TEST_F(HeadlessRefreshTest, TheRefreshDrawsTheSpinButtonsInTheirLook) {
   P().appearance = appearance::Standard3DAppearance;
   control->UserControl().SetExtent(120, 21);
   auto& up = dynamic_cast<headless::HeadlessPictureSurface&>(control->Up());
-  EXPECT_EQ(up.Width(), 16);
+  EXPECT_EQ(up.Width(), platform.drawing.scrollArrowWidth);
   EXPECT_EQ(up.Height(), 8);
   EXPECT_EQ(up.Image().At(1, 1), MakeRgb(255, 255, 255));  // raised: highlight
   EXPECT_GE(up.refreshCount, 1);

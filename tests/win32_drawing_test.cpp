@@ -21,9 +21,10 @@ namespace {
 
 constexpr Rgb kBack = MakeRgb(1, 2, 3);
 
-// The same system colours on both sides: the headless table takes the real system's.
+// The same system colours and metrics on both sides: the headless ones take the real system's.
 headless::HeadlessDrawing MirrorOf(DrawingServices& real) {
   headless::HeadlessDrawing mirror;
+  mirror.scrollArrowWidth = real.SystemMetric(system_metric::CxHScroll);
   for (int i = 0; i < static_cast<int>(mirror.systemColours.size()); ++i) {
     mirror.systemColours[static_cast<std::size_t>(i)] = real.SystemColour(i);
   }

@@ -32,7 +32,7 @@ class HeadlessDrawing final : public DrawingServices {
   ThemeEngine& Theme() override { return theme; }
 
   std::array<Rgb, 31> systemColours = ClassicSystemColours();
-  int scrollArrowWidth = 16;  // SM_CXHSCROLL
+  int scrollArrowWidth = 17;  // SM_CXHSCROLL as Windows gives it at 96 pixels per inch
   HeadlessTheme theme;
 };
 
