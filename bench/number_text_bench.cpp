@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "base/number_text.h"
 #include "bench/ratio_report.h"
-#include "entry/number_text.h"
 
 namespace {
 

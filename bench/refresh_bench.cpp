@@ -2,8 +2,8 @@
 // children, layout, the classic frame and both buttons painted — next to the least a repaint
 // could cost: clearing the same three surfaces.
 #include "bench/ratio_report.h"
+#include "control/kovra_double.h"
 #include "core/enumerations.h"
-#include "core/kovra_double.h"
 #include "platform/headless/headless_platform.h"
 
 namespace {

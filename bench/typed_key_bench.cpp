@@ -8,7 +8,7 @@
 #include <string>
 
 #include "bench/ratio_report.h"
-#include "core/kovra_double.h"
+#include "control/kovra_double.h"
 #include "platform/headless/headless_platform.h"
 
 namespace {

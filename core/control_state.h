@@ -6,11 +6,20 @@
 #include <cstdint>
 #include <string>
 
-#include "entry/number_text.h"
-#include "frame/colours.h"
-#include "platform/types.h"
+#include "base/number_text.h"
+#include "base/types.h"
+#include "platform/drawing.h"
 
 namespace kovra {
+
+// The four system colours the painters use; refilled by LoadSystemColors at every refresh.
+struct SystemColourTable {
+  Rgb face = 0;        // COLOR_BTNFACE
+  Rgb shadow = 0;      // COLOR_BTNSHADOW
+  Rgb highlight = 0;   // COLOR_BTNHIGHLIGHT
+  Rgb buttonText = 0;  // COLOR_BTNTEXT
+  friend bool operator==(const SystemColourTable&, const SystemColourTable&) = default;
+};
 
 // Property-backed members (the font and the text-box properties live in Text1).
 struct PropertyMembers {

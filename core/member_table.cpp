@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "platform/visit_helpers.h"
+#include "base/visit_helpers.h"
 
 namespace kovra {
 

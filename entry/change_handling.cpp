@@ -3,9 +3,9 @@
 // text, surplus decimals are cut, the caret keeps its index, and Change is raised.
 #include <algorithm>
 
+#include "base/text_helpers.h"
 #include "core/events.h"
 #include "entry/entry_engine.h"
-#include "entry/text_helpers.h"
 
 namespace kovra {
 

@@ -4,9 +4,9 @@
 #include <array>
 #include <cwctype>
 
+#include "base/text_helpers.h"
 #include "core/events.h"
 #include "entry/entry_engine.h"
-#include "entry/text_helpers.h"
 #include "platform/text_box.h"
 
 namespace kovra {

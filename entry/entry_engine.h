@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "base/lifetimebound.h"
+#include "base/number_text.h"
 #include "core/control_state.h"
-#include "entry/number_text.h"
 #include "platform/platform.h"
 
 namespace kovra {

@@ -2,9 +2,9 @@
 // it does not, the caret placed on entry, incomplete numbers repaired on exit, and the lower
 // limit and the spin range enforced when the focus leaves. A text that is not a number is left
 // alone here: the change handling never lets one stick.
+#include "base/text_helpers.h"
 #include "core/enumerations.h"
 #include "entry/entry_engine.h"
-#include "entry/text_helpers.h"
 
 namespace kovra {
 

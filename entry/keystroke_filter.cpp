@@ -3,9 +3,9 @@
 // is raised last with whatever key is left.
 #include <array>
 
+#include "base/text_helpers.h"
 #include "core/events.h"
 #include "entry/entry_engine.h"
-#include "entry/text_helpers.h"
 
 namespace kovra {
 

@@ -1,7 +1,7 @@
 // The value path: Value read and write, RoundToPlaces, the masks and ApplyMask.
 #include <cmath>
 
-#include "core/control_error.h"
+#include "base/control_error.h"
 #include "entry/entry_engine.h"
 
 namespace kovra {

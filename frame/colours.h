@@ -2,19 +2,11 @@
 // value, and the system colour table that the frame and spin-button painters read.
 #pragma once
 
+#include "base/types.h"
+#include "core/control_state.h"
 #include "platform/drawing_services.h"
-#include "platform/types.h"
 
 namespace kovra {
-
-// The four system colours the painters use; refilled by LoadSystemColors at every refresh.
-struct SystemColourTable {
-  Rgb face = 0;        // COLOR_BTNFACE
-  Rgb shadow = 0;      // COLOR_BTNSHADOW
-  Rgb highlight = 0;   // COLOR_BTNHIGHLIGHT
-  Rgb buttonText = 0;  // COLOR_BTNTEXT
-  friend bool operator==(const SystemColourTable&, const SystemColourTable&) = default;
-};
 
 // The table as the system gives it now.
 SystemColourTable LoadSystemColors(DrawingServices& drawing);

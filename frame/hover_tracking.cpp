@@ -4,7 +4,6 @@
 
 #include "core/enumerations.h"
 #include "core/events.h"
-#include "core/kovra_double.h"
 #include "frame/colours.h"
 #include "frame/themed_frame.h"
 
@@ -12,23 +11,21 @@ namespace kovra {
 
 namespace {
 
-void RaiseMouseEvent(KovraDouble& control, int dispatchId, std::int16_t button, std::int16_t shift,
+void RaiseMouseEvent(Container& container, int dispatchId, std::int16_t button, std::int16_t shift,
                      float x, float y) {
   std::array<EventArgument, 4> arguments{&button, &shift, &x, &y};
-  control.GetPlatform().GetContainer().RaiseEvent(dispatchId, arguments);
+  container.RaiseEvent(dispatchId, arguments);
 }
 
 }  // namespace
 
 void HoverTracker::RedrawFrame(bool hoverLook) {
-  PropertyMembers& p = control_.State().properties;
-  Platform& platform = control_.GetPlatform();
-  const FrameParts parts{control_.UserControl(), control_.Text1(), platform.GetDrawing(),
-                         platform.GetContainer()};
+  PropertyMembers& p = parts_.state.properties;
+  const FrameParts parts{parts_.surface, parts_.text1, parts_.drawing, parts_.container};
   const bool themed = p.appearance == appearance::WindowsAppearance;
   if (p.fontOverEffect != kFalse) {
-    control_.Text1().SetForeColor(
-        TranslateColor(platform.GetDrawing(), hoverLook ? p.fontOverColor : p.foreColor));
+    parts_.text1.SetForeColor(
+        TranslateColor(parts_.drawing, hoverLook ? p.fontOverColor : p.foreColor));
     if (themed && p.winBorderEffect == kFalse) DrawThemedFrame(p, parts);
   }
   if (themed && p.winBorderEffect != kFalse) {
@@ -38,7 +35,7 @@ void HoverTracker::RedrawFrame(bool hoverLook) {
       DrawThemedFrame(p, parts);
     }
   }
-  control_.UserControl().Refresh();
+  parts_.surface.Refresh();
 }
 
 void HoverTracker::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
@@ -47,21 +44,21 @@ void HoverTracker::MouseMove(std::int16_t button, std::int16_t shift, float x, f
   lastShift_ = shift;
   lastX_ = x;
   lastY_ = y;
-  ControlSurface& surface = control_.UserControl();
+  ControlSurface& surface = parts_.surface;
   if (!(x >= 0 && x < surface.ScaleWidth() && y >= 0 && y < surface.ScaleHeight())) return;
   if (hovering_) {
-    RaiseMouseEvent(control_, event::MouseMove, button, shift, x, y);
+    RaiseMouseEvent(parts_.container, event::MouseMove, button, shift, x, y);
     return;
   }
-  control_.Timer1().SetEnabled(true);
+  parts_.timer1.SetEnabled(true);
   hovering_ = true;
   RedrawFrame(true);
-  RaiseMouseEvent(control_, event::MouseEnter, button, shift, x, y);
+  RaiseMouseEvent(parts_.container, event::MouseEnter, button, shift, x, y);
 }
 
 void HoverTracker::Timer1_Timer() {
-  Pointer& pointer = control_.GetPlatform().GetPointer();
-  ControlSurface& surface = control_.UserControl();
+  Pointer& pointer = parts_.pointer;
+  ControlSurface& surface = parts_.surface;
   const std::uintptr_t window = surface.WindowHandle();
   const ScreenPoint origin = pointer.ClientToScreen(window, {0, 0});
   const ScreenPoint at = pointer.CursorPosition();
@@ -72,9 +69,9 @@ void HoverTracker::Timer1_Timer() {
                        static_cast<float>(at.y) > bottom;
   if (!outside) return;
   hovering_ = false;
-  control_.Timer1().SetEnabled(false);
+  parts_.timer1.SetEnabled(false);
   RedrawFrame(false);
-  RaiseMouseEvent(control_, event::MouseExit, lastButton_, lastShift_, lastX_, lastY_);
+  RaiseMouseEvent(parts_.container, event::MouseExit, lastButton_, lastShift_, lastX_, lastY_);
 }
 
 }  // namespace kovra

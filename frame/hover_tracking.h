@@ -6,13 +6,30 @@
 
 #include <cstdint>
 
+#include "core/control_state.h"
+#include "platform/container.h"
+#include "platform/control_surface.h"
+#include "platform/drawing_services.h"
+#include "platform/pointer.h"
+#include "platform/text_box.h"
+#include "platform/timer.h"
+
 namespace kovra {
 
-class KovraDouble;
+// The parts of the control hover tracking works on.
+struct HoverParts {
+  ControlState& state;
+  ControlSurface& surface;  // UserControl
+  TextBox& text1;
+  Timer& timer1;
+  Pointer& pointer;
+  DrawingServices& drawing;
+  Container& container;
+};
 
 class HoverTracker {
  public:
-  explicit HoverTracker(KovraDouble& control) : control_(control) {}
+  explicit HoverTracker(HoverParts parts) : parts_(parts) {}
 
   // The control surface's mouse move, in its pixels.
   void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
@@ -25,7 +42,7 @@ class HoverTracker {
   // The normal frame, or the hover rectangle, on the themed look; then the surface repaint.
   void RedrawFrame(bool hoverLook);
 
-  KovraDouble& control_;
+  HoverParts parts_;
   bool hovering_ = false;
   // The last qualifying move, which MouseExit reports.
   std::int16_t lastButton_ = 0;

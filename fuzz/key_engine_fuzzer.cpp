@@ -12,8 +12,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/control_error.h"
-#include "core/kovra_double.h"
+#include "base/control_error.h"
+#include "control/kovra_double.h"
 #include "platform/headless/headless_platform.h"
 #include "tools/script_keys.h"
 #include "tools/utf8.h"

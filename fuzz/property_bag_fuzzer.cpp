@@ -10,9 +10,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/control_error.h"
-#include "core/kovra_double.h"
-#include "core/persistence.h"
+#include "base/control_error.h"
+#include "control/kovra_double.h"
+#include "control/persistence.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/text_property_bag.h"
 
@@ -105,7 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     try {
       (void)headless::TextPropertyBag::Load(saved.Save());
     } catch (const std::invalid_argument& e) {
-      std::fprintf(stderr, "saved bag does not read back: %s\n%ls\n", e.what(), saved.Save().c_str());
+      std::fprintf(stderr, "saved bag does not read back: %s\n%ls\n", e.what(),
+                   saved.Save().c_str());
       __builtin_trap();
     }
   } catch (const ControlError&) {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <variant>
 
+#include "base/types.h"
 #include "platform/data_object.h"
-#include "platform/types.h"
 
 namespace kovra {
 

@@ -6,9 +6,9 @@
 #include <functional>
 #include <string_view>
 
+#include "base/types.h"
 #include "platform/drawing.h"
 #include "platform/mouse.h"
-#include "platform/types.h"
 
 namespace kovra {
 

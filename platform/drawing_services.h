@@ -4,9 +4,9 @@
 
 #include <optional>
 
+#include "base/types.h"
 #include "platform/drawing.h"
 #include "platform/theme.h"
-#include "platform/types.h"
 
 namespace kovra {
 

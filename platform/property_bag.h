@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "platform/variant.h"
+#include "base/variant.h"
 
 namespace kovra {
 

@@ -1,6 +1,6 @@
 #include "platform/text_box.h"
 
-#include "core/control_error.h"
+#include "base/control_error.h"
 
 namespace kovra {
 

@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <string>
 
+#include "base/types.h"
 #include "platform/data_object.h"
 #include "platform/drawing.h"
 #include "platform/mouse.h"
 #include "platform/surface_placement.h"
-#include "platform/types.h"
 
 namespace kovra {
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Every test: the native suite (rounding oracle, behaviour corpus, example scripts) three times —
+# Every test: the include floors and the layout of the sources, the native suite (rounding oracle, behaviour corpus, example scripts) three times —
 # under g++ with address and undefined-behaviour sanitizers, optimised by g++, and under clang,
 # whose build fails on a view or reference that outlives what it looks at — then the fuzzers for
 # a bounded time, the benchmarks (ratios printed, never judged), and the Windows build with its
@@ -10,6 +10,10 @@ jobs=$(nproc)
 
 # Installs what is missing and stops at once, naming the package, if any tool is still absent.
 scripts/install-deps.sh all
+
+echo "== includes point down the floors; layout as clang-format writes it"
+python3 scripts/check-includes.py
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 # configure_build_test PRESET: configures and builds a preset, then runs its test preset.
 configure_build_test() {

@@ -7,13 +7,34 @@
 
 #include <cstdint>
 
+#include "core/control_state.h"
+#include "platform/container.h"
+#include "platform/control_surface.h"
+#include "platform/drawing_services.h"
+#include "platform/pointer.h"
+#include "platform/surface_picture.h"
+#include "platform/text_box.h"
+#include "platform/timer.h"
+
 namespace kovra {
 
-class KovraDouble;
+// The parts of the control the spin buttons work on.
+struct SpinParts {
+  ControlState& state;
+  TextBox& text1;
+  ControlSurface& surface;  // UserControl
+  PictureSurface& up;
+  PictureSurface& down;
+  Timer& timer2;  // the hot watch
+  Timer& timer3;  // the repeat
+  Pointer& pointer;
+  DrawingServices& drawing;
+  Container& container;
+};
 
 class SpinController {
  public:
-  explicit SpinController(KovraDouble& control) : control_(control) {}
+  explicit SpinController(SpinParts parts) : parts_(parts) {}
 
   // The surfaces' notifications (X, Y in the surface's pixels; Button 1 is the left button).
   void MouseDown(bool up, std::int16_t button);
@@ -33,10 +54,12 @@ class SpinController {
   void StepUp();
   void StepDown();
   void Paint(bool up, std::uint8_t visualState);
+  // `value` as the general numeric text with the locale's decimal separator.
+  std::wstring GeneralText(double value) const;
   // The pointer rule of the surface: the text box's pointer, or the I-beam by default.
   void RestoreSurfacePointer();
 
-  KovraDouble& control_;
+  SpinParts parts_;
   std::uint8_t direction_ = 0;          // 0 up, 1 down: the running repeat's direction
   std::uint8_t selectionOverride_ = 0;  // 1 while a press of Up has SelLength at 1
   std::int32_t hot_ = 0;                // -1 while a button is hot and Timer2 watches it

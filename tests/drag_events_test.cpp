@@ -2,8 +2,8 @@
 // container's handler changes goes back to Text1 as its answer.
 #include <gtest/gtest.h>
 
+#include "control/kovra_double.h"
 #include "core/events.h"
-#include "core/kovra_double.h"
 #include "platform/headless/headless_platform.h"
 #include "tools/script_runner.h"
 

@@ -2,8 +2,8 @@
 // the text colour and the frame that follow, and the events with their stored arguments.
 #include <gtest/gtest.h>
 
+#include "control/kovra_double.h"
 #include "core/events.h"
-#include "core/kovra_double.h"
 #include "platform/headless/headless_platform.h"
 
 namespace kovra {

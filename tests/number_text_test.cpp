@@ -2,7 +2,7 @@
 // grouping in the separators of each locale, what the locale number parser accepts and refuses,
 // and the general numeric text that Value reads back. Expected texts are written in en-US form
 // and localized where a table runs under every locale.
-#include "entry/number_text.h"
+#include "base/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/control_error.h"
+#include "base/control_error.h"
 #include "tests/support/test_platform.h"
 
 namespace kovra {

@@ -3,7 +3,7 @@
 // for a decimal separator.
 #include <gtest/gtest.h>
 
-#include "core/kovra_double.h"
+#include "control/kovra_double.h"
 #include "platform/headless/text_property_bag.h"
 #include "tools/headless_script_platform.h"
 

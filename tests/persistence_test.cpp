@@ -1,7 +1,7 @@
 // Saving and restoring through a property bag: every key loaded comes back when saved, only
 // what differs from the defaults is saved, the "Value" text in the saving locale's form, and the
 // loading rules (no setters, no messages, errors that end loading).
-#include "core/persistence.h"
+#include "control/persistence.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "core/control_error.h"
+#include "base/control_error.h"
 #include "platform/headless/text_property_bag.h"
 #include "tests/support/control_fixture.h"
 

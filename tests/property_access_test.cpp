@@ -1,12 +1,12 @@
 // The property accessors through late binding: validation and its message, the spin-range side
 // effects, coercions, refusals by the text box, the conditional full refresh, and the methods.
-#include "core/property_access.h"
+#include "control/property_access.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "core/control_error.h"
+#include "base/control_error.h"
 #include "tests/support/control_fixture.h"
 
 namespace kovra::test {

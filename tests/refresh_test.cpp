@@ -2,8 +2,8 @@
 // the container's resize notifications can be switched and counted.
 #include <gtest/gtest.h>
 
+#include "control/kovra_double.h"
 #include "core/enumerations.h"
-#include "core/kovra_double.h"
 #include "frame/themed_frame.h"
 #include "platform/headless/headless_platform.h"
 

@@ -2,8 +2,8 @@
 // watch, the selection override of Up, and the ButtonSpin event once per left release.
 #include <gtest/gtest.h>
 
+#include "control/kovra_double.h"
 #include "core/events.h"
-#include "core/kovra_double.h"
 #include "platform/headless/headless_platform.h"
 
 namespace kovra {

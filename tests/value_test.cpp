@@ -2,7 +2,7 @@
 // and the refusals. Every case runs under each test locale; texts are written in en-US form.
 #include <gtest/gtest.h>
 
-#include "core/control_error.h"
+#include "base/control_error.h"
 #include "tests/support/control_fixture.h"
 
 namespace kovra::test {

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "core/control_error.h"
-#include "core/kovra_double.h"
-#include "core/property_access.h"
-#include "entry/number_text.h"
+#include "base/control_error.h"
+#include "base/number_text.h"
+#include "control/kovra_double.h"
+#include "control/property_access.h"
 #include "platform/headless/headless_text_box.h"
 #include "platform/headless/recording_services.h"
 #include "tests/support/test_platform.h"

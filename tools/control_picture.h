@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/kovra_double.h"
+#include "control/kovra_double.h"
 #include "platform/drawing.h"
 
 namespace kovra::tools {

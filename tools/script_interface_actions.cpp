@@ -5,7 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "core/coercion.h"
+#include "base/coercion.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/text_property_bag.h"
 #include "tools/script_runner.h"

@@ -3,9 +3,9 @@
 // ordered record of events, notifications, message boxes, errors and kept focus.
 #include <functional>
 
-#include "core/control_error.h"
+#include "base/control_error.h"
+#include "base/visit_helpers.h"
 #include "core/events.h"
-#include "platform/visit_helpers.h"
 #include "tools/script_runner.h"
 #include "tools/utf8.h"
 

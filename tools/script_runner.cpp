@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "core/control_error.h"
+#include "base/control_error.h"
 #include "tools/utf8.h"
 
 namespace kovra::tools {

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/kovra_double.h"
+#include "control/kovra_double.h"
 #include "tools/control_picture.h"
 #include "tools/script_platform.h"
 #include "tools/script_words.h"

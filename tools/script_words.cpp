@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cwchar>
 
-#include "entry/number_text.h"
+#include "base/number_text.h"
 #include "tools/utf8.h"
 
 namespace kovra::tools {

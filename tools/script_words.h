@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/types.h"
+#include "base/types.h"
 
 namespace kovra::tools {
 

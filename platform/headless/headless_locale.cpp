@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "core/control_error.h"
-#include "entry/number_text.h"
+#include "base/control_error.h"
+#include "base/number_text.h"
 
 namespace kovra::headless {
 

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "base/lifetimebound.h"
-#include "platform/visit_helpers.h"
+#include "base/visit_helpers.h"
 
 namespace kovra::headless {
 

@@ -1,7 +1,7 @@
 // The GDI font for a standard font object, at the screen's resolution.
 #pragma once
 
-#include "platform/types.h"
+#include "base/types.h"
 #include "platform/win32/handles.h"
 
 namespace kovra::win32 {

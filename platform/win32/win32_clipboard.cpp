@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "core/control_error.h"
+#include "base/control_error.h"
 #include "platform/win32/window_class.h"
 
 namespace kovra::win32 {

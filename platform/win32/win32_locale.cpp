@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "core/control_error.h"
+#include "base/control_error.h"
 
 namespace kovra::win32 {
 

@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/control_error.h"
-#include "entry/number_text.h"
+#include "base/control_error.h"
+#include "base/number_text.h"
 
 namespace {
 

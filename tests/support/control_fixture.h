@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "core/kovra_double.h"
+#include "control/kovra_double.h"
 #include "tests/support/test_platform.h"
 
 namespace kovra::test {

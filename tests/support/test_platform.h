@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "entry/number_text.h"
+#include "base/number_text.h"
 #include "tools/script_platform.h"
 
 namespace kovra::test {

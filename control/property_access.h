@@ -6,8 +6,8 @@
 
 #include <span>
 
+#include "base/variant.h"
 #include "core/member_table.h"
-#include "platform/variant.h"
 
 namespace kovra {
 

@@ -1,4 +1,4 @@
-#include "core/kovra_double.h"
+#include "control/kovra_double.h"
 
 #include <array>
 
@@ -50,6 +50,10 @@ KovraDouble::KovraDouble(Platform& platform)
       timer2_(MakeTimer(platform, 3)),
       timer3_(MakeTimer(platform, 500)),
       entry_(state_, *text1_, platform, surface_->WindowHandle()),
+      spin_({state_, *text1_, *surface_, *up_, *down_, *timer2_, *timer3_, platform.GetPointer(),
+             platform.GetDrawing(), platform.GetContainer()}),
+      hover_({state_, *surface_, *text1_, *timer1_, platform.GetPointer(), platform.GetDrawing(),
+              platform.GetContainer()}),
       text1Mouse_(*this, [](KovraDouble& c, MouseAction a, std::int16_t b, std::int16_t s, float x,
                             float y) { c.Text1_Mouse(a, b, s, x, y); }),
       surfaceMouse_(*this, [](KovraDouble& c, MouseAction a, std::int16_t b, std::int16_t s,

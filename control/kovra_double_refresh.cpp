@@ -1,7 +1,7 @@
 // The names the container and the setters call for the control's looks: UserControl_Resize,
 // Refresh and the two spin-button renderers, wired to the frame and spin subsystems.
-#include "core/kovra_double.h"
-#include "frame/refresh.h"
+#include "control/kovra_double.h"
+#include "control/refresh.h"
 #include "spin/spin_renderer.h"
 
 namespace kovra {

@@ -2,8 +2,8 @@
 // variable Text1 delivered, so what the container's handler changes goes back to Text1.
 #include <array>
 
+#include "control/kovra_double.h"
 #include "core/events.h"
-#include "core/kovra_double.h"
 
 namespace kovra {
 

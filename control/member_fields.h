@@ -3,8 +3,8 @@
 // loading from the property bag, which store the same members the same way.
 #pragma once
 
-#include "core/coercion.h"
-#include "core/kovra_double.h"
+#include "base/coercion.h"
+#include "control/kovra_double.h"
 
 namespace kovra {
 

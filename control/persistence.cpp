@@ -1,12 +1,12 @@
-#include "core/persistence.h"
+#include "control/persistence.h"
 
 #include <array>
 
-#include "core/coercion.h"
-#include "core/control_error.h"
-#include "core/kovra_double.h"
-#include "core/member_fields.h"
-#include "core/property_access.h"
+#include "base/coercion.h"
+#include "base/control_error.h"
+#include "control/kovra_double.h"
+#include "control/member_fields.h"
+#include "control/property_access.h"
 
 namespace kovra {
 

@@ -1,10 +1,10 @@
-#include "core/coercion.h"
+#include "base/coercion.h"
 
 #include <cmath>
 #include <limits>
 
-#include "core/control_error.h"
-#include "platform/visit_helpers.h"
+#include "base/control_error.h"
+#include "base/visit_helpers.h"
 
 namespace kovra {
 

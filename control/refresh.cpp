@@ -1,4 +1,4 @@
-#include "frame/refresh.h"
+#include "control/refresh.h"
 
 #include <exception>
 

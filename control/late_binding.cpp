@@ -1,9 +1,9 @@
 // KovraDouble's late-bound entries and its persistence entries, over the member table.
-#include "core/control_error.h"
-#include "core/kovra_double.h"
+#include "base/control_error.h"
+#include "control/kovra_double.h"
+#include "control/persistence.h"
+#include "control/property_access.h"
 #include "core/member_table.h"
-#include "core/persistence.h"
-#include "core/property_access.h"
 
 namespace kovra {
 

@@ -1,12 +1,12 @@
-#include "entry/number_text.h"
+#include "base/number_text.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <system_error>
 
-#include "base/text_views.h"
-#include "core/control_error.h"
+#include "base/control_error.h"
+#include "base/text_helpers.h"
 
 namespace kovra {
 

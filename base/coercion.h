@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "entry/number_text.h"
-#include "platform/variant.h"
+#include "base/number_text.h"
+#include "base/variant.h"
 
 namespace kovra {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <variant>
 
-#include "platform/types.h"
+#include "base/types.h"
 
 namespace kovra {
 

@@ -10,12 +10,12 @@
 #include <string_view>
 
 #include "base/lifetimebound.h"
+#include "base/variant.h"
 #include "core/control_state.h"
 #include "entry/entry_engine.h"
 #include "frame/hover_tracking.h"
 #include "platform/platform.h"
 #include "platform/property_bag.h"
-#include "platform/variant.h"
 #include "spin/spin_behaviour.h"
 
 namespace kovra {
@@ -135,8 +135,8 @@ class KovraDouble final : private TextBoxEvents {
   std::unique_ptr<Timer> timer2_;  // spin buttons' hot state
   std::unique_ptr<Timer> timer3_;  // spin auto-repeat
   EntryEngine entry_;
-  SpinController spin_{*this};
-  HoverTracker hover_{*this};
+  SpinController spin_;
+  HoverTracker hover_;
   MouseRoute text1Mouse_;
   MouseRoute surfaceMouse_;
   MouseRoute upMouse_;

@@ -1,14 +1,14 @@
-#include "core/property_access.h"
+#include "control/property_access.h"
 
 #include <array>
 #include <cmath>
 
-#include "core/coercion.h"
-#include "core/control_error.h"
+#include "base/coercion.h"
+#include "base/control_error.h"
+#include "base/version.h"
+#include "control/kovra_double.h"
+#include "control/member_fields.h"
 #include "core/enumerations.h"
-#include "core/kovra_double.h"
-#include "core/member_fields.h"
-#include "core/version.h"
 
 namespace kovra {
 

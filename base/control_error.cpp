@@ -1,4 +1,4 @@
-#include "core/control_error.h"
+#include "base/control_error.h"
 
 namespace kovra {
 
