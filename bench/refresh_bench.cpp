@@ -10,6 +10,7 @@ namespace {
 
 struct PlacedControl {
   PlacedControl() : control(platform) {
+    control.SetContainer(&platform.container);
     control.Initialize();
     control.InitProperties();
     kovra::PropertyMembers& p = control.State().properties;

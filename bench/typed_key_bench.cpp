@@ -16,6 +16,7 @@ namespace {
 void TypedKey(benchmark::State& state) {
   kovra::headless::HeadlessPlatform platform;
   kovra::KovraDouble control(platform);
+  control.SetContainer(&platform.container);
   control.Initialize();
   control.InitProperties();
   control.EnterFocus();

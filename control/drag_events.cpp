@@ -11,7 +11,7 @@ namespace {
 
 template <std::size_t N>
 void Raise(KovraDouble& control, int dispatchId, std::array<EventArgument, N> arguments) {
-  control.GetPlatform().GetContainer().RaiseEvent(dispatchId, arguments);
+  control.Site().RaiseEvent(dispatchId, arguments);
 }
 
 }  // namespace

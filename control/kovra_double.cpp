@@ -40,48 +40,69 @@ std::unique_ptr<Timer> MakeTimer(Platform& platform, int interval) {
 
 }  // namespace
 
+KovraDouble::Parts::Parts(KovraDouble& control)
+    : surface(control.platform_.CreateControlSurface()),
+      text1(control.platform_.CreateTextBox(*surface)),
+      up(control.platform_.CreatePictureSurface(*surface)),
+      down(control.platform_.CreatePictureSurface(*surface)),
+      timer1(MakeTimer(control.platform_, 3)),
+      timer2(MakeTimer(control.platform_, 3)),
+      timer3(MakeTimer(control.platform_, 500)),
+      entry(control.state_, *text1, control.platform_, control.container_, *surface),
+      spin({control.state_, *text1, *surface, *up, *down, *timer2, *timer3,
+            control.platform_.GetPointer(), control.platform_.GetDrawing(), control.container_}),
+      hover({control.state_, *surface, *text1, *timer1, control.platform_.GetPointer(),
+             control.platform_.GetDrawing(), control.container_}) {}
+
 KovraDouble::KovraDouble(Platform& platform)
     : platform_(platform),
-      surface_(platform.CreateControlSurface()),
-      text1_(platform.CreateTextBox(*surface_)),
-      up_(platform.CreatePictureSurface(*surface_)),
-      down_(platform.CreatePictureSurface(*surface_)),
-      timer1_(MakeTimer(platform, 3)),
-      timer2_(MakeTimer(platform, 3)),
-      timer3_(MakeTimer(platform, 500)),
-      entry_(state_, *text1_, platform, surface_->WindowHandle()),
-      spin_({state_, *text1_, *surface_, *up_, *down_, *timer2_, *timer3_, platform.GetPointer(),
-             platform.GetDrawing(), platform.GetContainer()}),
-      hover_({state_, *surface_, *text1_, *timer1_, platform.GetPointer(), platform.GetDrawing(),
-              platform.GetContainer()}),
       text1Mouse_(*this, [](KovraDouble& c, MouseAction a, std::int16_t b, std::int16_t s, float x,
                             float y) { c.Text1_Mouse(a, b, s, x, y); }),
       surfaceMouse_(*this, [](KovraDouble& c, MouseAction a, std::int16_t b, std::int16_t s,
                               float x, float y) { c.UserControl_Mouse(a, b, s, x, y); }),
       upMouse_(*this, [](KovraDouble& c, MouseAction a, std::int16_t b, std::int16_t, float x,
-                         float y) { SpinInput(c.spin_, true, a, b, x, y); }),
+                         float y) { SpinInput(c.Spin(), true, a, b, x, y); }),
       downMouse_(*this, [](KovraDouble& c, MouseAction a, std::int16_t b, std::int16_t, float x,
-                           float y) { SpinInput(c.spin_, false, a, b, x, y); }) {
-  text1_->SetText(L"0.00");  // the designed text, before anyone listens
-  text1_->SetEvents(this);
-  text1_->SetMouseEvents(&text1Mouse_);
-  surface_->SetMouseEvents(&surfaceMouse_);
-  up_->SetMouseEvents(&upMouse_);
-  down_->SetMouseEvents(&downMouse_);
-  timer1_->SetHandler([this] { hover_.Timer1_Timer(); });
-  timer2_->SetHandler([this] { spin_.Timer2_Timer(); });
-  timer3_->SetHandler([this] { spin_.Timer3_Timer(); });
-  surface_->SetResizeHandler([this] { UserControl_Resize(); });
-}
+                           float y) { SpinInput(c.Spin(), false, a, b, x, y); }) {}
 
 KovraDouble::~KovraDouble() {
-  for (Timer* timer : {timer1_.get(), timer2_.get(), timer3_.get()}) timer->SetHandler(nullptr);
-  up_->SetMouseEvents(nullptr);
-  down_->SetMouseEvents(nullptr);
-  surface_->SetMouseEvents(nullptr);
-  text1_->SetMouseEvents(nullptr);
-  surface_->SetResizeHandler(nullptr);
-  text1_->SetEvents(nullptr);
+  if (parts_) Wire(*parts_, false);
+}
+
+KovraDouble::Parts& KovraDouble::Made() const {
+  if (!parts_) {
+    auto& self = const_cast<KovraDouble&>(*this);  // making the parts changes nothing visible
+    auto parts = std::make_unique<Parts>(self);
+    if (parent_ != 0) parts->surface->SetParentWindow(parent_);
+    parts->text1->SetText(L"0.00");  // the designed text, before anyone listens
+    self.Wire(*parts, true);
+    parts_ = std::move(parts);
+  }
+  return *parts_;
+}
+
+void KovraDouble::Wire(Parts& parts, bool on) {
+  parts.text1->SetEvents(on ? this : nullptr);
+  parts.text1->SetMouseEvents(on ? &text1Mouse_ : nullptr);
+  parts.surface->SetMouseEvents(on ? &surfaceMouse_ : nullptr);
+  parts.up->SetMouseEvents(on ? &upMouse_ : nullptr);
+  parts.down->SetMouseEvents(on ? &downMouse_ : nullptr);
+  if (on) {
+    parts.timer1->SetHandler([this] { Hover().Timer1_Timer(); });
+    parts.timer2->SetHandler([this] { Spin().Timer2_Timer(); });
+    parts.timer3->SetHandler([this] { Spin().Timer3_Timer(); });
+    parts.surface->SetResizeHandler([this] { UserControl_Resize(); });
+  } else {
+    for (Timer* timer : {parts.timer1.get(), parts.timer2.get(), parts.timer3.get()}) {
+      timer->SetHandler(nullptr);
+    }
+    parts.surface->SetResizeHandler(nullptr);
+  }
+}
+
+void KovraDouble::SetParentWindow(std::uintptr_t parent) {
+  parent_ = parent;
+  if (parent != 0 || parts_) UserControl().SetParentWindow(parent);
 }
 
 void KovraDouble::Initialize() {
@@ -106,16 +127,15 @@ void KovraDouble::InitProperties() {
   SetValue(FormatNumber(0, NumberMask{.point = true, .decimals = 2}, state_.separators));
   state_.firstUndoText = Value();
   state_.properties = DefaultProperties();
-  Container& container = platform_.GetContainer();
-  surface_->SetFont(container.AmbientFont());
-  text1_->SetFont(container.AmbientFont());
+  UserControl().SetFont(container_.AmbientFont());
+  Text1().SetFont(container_.AmbientFont());
 }
 
-void KovraDouble::Show() { surface_->Refresh(); }
+void KovraDouble::Show() { UserControl().Refresh(); }
 
 void KovraDouble::Text1_Mouse(MouseAction action, std::int16_t button, std::int16_t shift, float x,
                               float y) {
-  Container& container = platform_.GetContainer();
+  Container& container = container_;
   switch (action) {
     case MouseAction::Down:
       return RaiseMouse(container, event::MouseDown, button, shift, x, y);
@@ -134,12 +154,12 @@ void KovraDouble::UserControl_Mouse(MouseAction action, std::int16_t button, std
                                     float x, float y) {
   switch (action) {
     case MouseAction::Move:
-      return hover_.MouseMove(button, shift, x, y);
+      return Hover().MouseMove(button, shift, x, y);
     case MouseAction::Click:
     case MouseAction::DblClick:
-      text1_->SetFocus();
-      return platform_.GetContainer().RaiseEvent(
-          action == MouseAction::Click ? event::Click : event::DblClick, {});
+      Text1().SetFocus();
+      return container_.RaiseEvent(action == MouseAction::Click ? event::Click : event::DblClick,
+                                   {});
     case MouseAction::Down:
     case MouseAction::Up:
       return;

@@ -1,6 +1,9 @@
 // KovraDouble: a single-line edit box for one floating-point number. The object owns its inner
-// parts (Text1, the control surface, the three timers), its property members and the entry
-// engine, and carries the names the container calls: Initialize, InitProperties, Show, Value.
+// parts (Text1, the control surface, the spin surfaces, the three timers), its property members
+// and the entry engine, and carries the names the container calls: Initialize, InitProperties,
+// Show, Value. It can exist before it has a container or a window: the inner parts are made when
+// first needed, parked out of sight until the control is given a parent window, and go with the
+// control.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +14,7 @@
 
 #include "base/lifetimebound.h"
 #include "base/variant.h"
+#include "control/container_link.h"
 #include "core/control_state.h"
 #include "entry/entry_engine.h"
 #include "frame/hover_tracking.h"
@@ -22,11 +26,23 @@ namespace kovra {
 
 class KovraDouble final : private TextBoxEvents {
  public:
-  // Creates the inner parts; Text1 shows "0.00" and every member is zero or empty.
+  // A control with no container and no window yet; every member is zero or empty. Text1 shows
+  // "0.00" once it exists.
   explicit KovraDouble(Platform& platform);
   ~KovraDouble() override;
   KovraDouble(const KovraDouble&) = delete;
   KovraDouble& operator=(const KovraDouble&) = delete;
+
+  // The container the control reports to (nullptr: none — events and notifications go nowhere
+  // and the ambient properties are the standard ones). It must outlive its time here.
+  void SetContainer(Container* container) { container_.Attach(container); }
+  Container* GetContainer() const { return container_.Site(); }
+  // The window the control's own window is a child of. A parent makes the inner parts if they
+  // do not exist yet; another parent moves them; 0 parks them out of sight, keeping their state.
+  void SetParentWindow(std::uintptr_t parent);
+  std::uintptr_t ParentWindow() const { return parent_; }
+  // Whether the inner parts (the control's windows) have been made.
+  bool HasWindows() const { return parts_ != nullptr; }
 
   // Lifecycle entries, in the order the container calls them.
   void Initialize();      // theme-library test, then the locale probe
@@ -44,15 +60,15 @@ class KovraDouble final : private TextBoxEvents {
 
   // Focus notifications of the container, and Text1's Validate, which the container raises
   // before the focus leaves for a control that asks for validation (`cancel` keeps it).
-  void EnterFocus() { entry_.EnterFocus(); }
-  void GotFocus() { entry_.GotFocus(); }
-  void ExitFocus() { entry_.ExitFocus(); }
-  void LostFocus() { entry_.LostFocus(); }
-  void Text1_Validate(bool& cancel) { entry_.Validate(cancel); }
+  void EnterFocus() { Entry().EnterFocus(); }
+  void GotFocus() { Entry().GotFocus(); }
+  void ExitFocus() { Entry().ExitFocus(); }
+  void LostFocus() { Entry().LostFocus(); }
+  void Text1_Validate(bool& cancel) { Entry().Validate(cancel); }
 
   // The Value property (default member): see EntryEngine.
-  std::wstring Value() const { return entry_.Value(); }
-  void SetValue(std::wstring_view newValue) { entry_.SetValue(newValue); }
+  std::wstring Value() const { return Entry().Value(); }
+  void SetValue(std::wstring_view newValue) { Entry().SetValue(newValue); }
 
   // Late binding: a property or method of the interface by name (any case) or dispatch
   // identifier, with Automation coercions. Unknown names fail with InvalidArgument.
@@ -68,30 +84,33 @@ class KovraDouble final : private TextBoxEvents {
 
   // The spin buttons' and hover tracking's state machines (their timers and the surfaces'
   // mouse input are wired to them).
-  SpinController& Spin() { return spin_; }
-  HoverTracker& Hover() { return hover_; }
+  SpinController& Spin() { return Made().spin; }
+  HoverTracker& Hover() { return Made().hover; }
 
   Platform& GetPlatform() { return platform_; }
+  // The link to the container: the site while there is one, the standard answers otherwise.
+  Container& Site() { return container_; }
   ControlState& State() { return state_; }
   const ControlState& State() const KOVRA_LIFETIMEBOUND { return state_; }
-  TextBox& Text1() { return *text1_; }
-  ControlSurface& UserControl() { return *surface_; }
-  PictureSurface& Up() { return *up_; }
-  PictureSurface& Down() { return *down_; }
-  Timer& Timer1() { return *timer1_; }
-  Timer& Timer2() { return *timer2_; }
-  Timer& Timer3() { return *timer3_; }
-  EntryEngine& Entry() { return entry_; }
+  // The inner parts, made on first use.
+  TextBox& Text1() const { return *Made().text1; }
+  ControlSurface& UserControl() const { return *Made().surface; }
+  PictureSurface& Up() const { return *Made().up; }
+  PictureSurface& Down() const { return *Made().down; }
+  Timer& Timer1() const { return *Made().timer1; }
+  Timer& Timer2() const { return *Made().timer2; }
+  Timer& Timer3() const { return *Made().timer3; }
+  EntryEngine& Entry() const { return Made().entry; }
 
  private:
   // Text1's notifications go to the entry engine.
-  void Text1_Change() override { entry_.OnTextChange(); }
-  void Text1_KeyPress(std::int16_t& keyAscii) override { entry_.OnKeyPress(keyAscii); }
+  void Text1_Change() override { Entry().OnTextChange(); }
+  void Text1_KeyPress(std::int16_t& keyAscii) override { Entry().OnKeyPress(keyAscii); }
   void Text1_KeyDown(std::int16_t& keyCode, std::int16_t& shift) override {
-    entry_.OnKeyDown(keyCode, shift);
+    Entry().OnKeyDown(keyCode, shift);
   }
   void Text1_KeyUp(std::int16_t& keyCode, std::int16_t& shift) override {
-    entry_.OnKeyUp(keyCode, shift);
+    Entry().OnKeyUp(keyCode, shift);
   }
   // Text1's drag-and-drop events, passed on with the very variables Text1 delivered.
   void Text1_OLECompleteDrag(std::int32_t& effect) override;
@@ -125,18 +144,30 @@ class KovraDouble final : private TextBoxEvents {
     Handler handler_;
   };
 
+  // The inner parts and the behaviours that work on them, made together.
+  struct Parts {
+    explicit Parts(KovraDouble& control);
+    std::unique_ptr<ControlSurface> surface;
+    std::unique_ptr<TextBox> text1;
+    std::unique_ptr<PictureSurface> up;
+    std::unique_ptr<PictureSurface> down;
+    std::unique_ptr<Timer> timer1;  // hover tracking
+    std::unique_ptr<Timer> timer2;  // spin buttons' hot state
+    std::unique_ptr<Timer> timer3;  // spin auto-repeat
+    EntryEngine entry;
+    SpinController spin;
+    HoverTracker hover;
+  };
+  // The parts, made and wired on first use.
+  Parts& Made() const;
+  // Wires the parts' notifications to the control, or (with `on` false) unwires them.
+  void Wire(Parts& parts, bool on);
+
   Platform& platform_;
   ControlState state_;
-  std::unique_ptr<ControlSurface> surface_;
-  std::unique_ptr<TextBox> text1_;
-  std::unique_ptr<PictureSurface> up_;
-  std::unique_ptr<PictureSurface> down_;
-  std::unique_ptr<Timer> timer1_;  // hover tracking
-  std::unique_ptr<Timer> timer2_;  // spin buttons' hot state
-  std::unique_ptr<Timer> timer3_;  // spin auto-repeat
-  EntryEngine entry_;
-  SpinController spin_;
-  HoverTracker hover_;
+  ContainerLink container_;
+  std::uintptr_t parent_ = 0;
+  mutable std::unique_ptr<Parts> parts_;
   MouseRoute text1Mouse_;
   MouseRoute surfaceMouse_;
   MouseRoute upMouse_;

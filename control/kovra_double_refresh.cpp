@@ -7,21 +7,22 @@
 namespace kovra {
 
 void KovraDouble::UserControl_Resize() {
-  RunFullRefresh({state_, *surface_, *text1_, *up_, *down_, entry_, platform_,
-                  [this](std::uint8_t& s) { PaintUpButton(s); },
+  Parts& parts = Made();
+  RunFullRefresh({state_, *parts.surface, *parts.text1, *parts.up, *parts.down, parts.entry,
+                  platform_, container_, [this](std::uint8_t& s) { PaintUpButton(s); },
                   [this](std::uint8_t& s) { PaintDownButton(s); }});
 }
 
-void KovraDouble::Refresh() { surface_->Refresh(); }
+void KovraDouble::Refresh() { UserControl().Refresh(); }
 
 void KovraDouble::PaintUpButton(std::uint8_t& state) {
   PaintSpinButton(SpinSide::Up, state,
-                  {*up_, *surface_, platform_.GetDrawing(), state_, text1_->Locked()});
+                  {Up(), UserControl(), platform_.GetDrawing(), state_, Text1().Locked()});
 }
 
 void KovraDouble::PaintDownButton(std::uint8_t& state) {
   PaintSpinButton(SpinSide::Down, state,
-                  {*down_, *surface_, platform_.GetDrawing(), state_, text1_->Locked()});
+                  {Down(), UserControl(), platform_.GetDrawing(), state_, Text1().Locked()});
 }
 
 }  // namespace kovra

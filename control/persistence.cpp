@@ -46,7 +46,7 @@ Variant Int32Default(KovraDouble&) {
 }
 Variant EmptyText(KovraDouble&) { return std::wstring(); }
 Variant NoPicture(KovraDouble&) { return PictureRef{}; }
-Variant AmbientFont(KovraDouble& c) { return c.GetPlatform().GetContainer().AmbientFont(); }
+Variant AmbientFont(KovraDouble& c) { return c.Site().AmbientFont(); }
 
 constexpr wchar_t kFont[] = L"Font";
 constexpr wchar_t kAlignment[] = L"Alignment";

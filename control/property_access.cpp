@@ -37,7 +37,8 @@ bool PutField(KovraDouble& c, const Variant& v) {
 
 // A refused value: the message, nothing stored, and the caller gets no error.
 bool Refuse(KovraDouble& c) {
-  c.GetPlatform().GetMessageDialog().Show(kInvalidValueMessage, kErrorTitle, MessageIcon::Critical);
+  c.GetPlatform().GetMessageDialog().Show(c.Site().DialogOwner(), kInvalidValueMessage, kErrorTitle,
+                                          MessageIcon::Critical);
   return false;
 }
 
@@ -318,7 +319,7 @@ void PutProperty(KovraDouble& control, const Member& member, const Variant& valu
   const PropertyRow& row = Row(member);
   if (row.put == nullptr) throw ControlError(ErrorCode::InvalidArgument, "read-only property");
   if (!row.put(control, value)) return;
-  control.GetPlatform().GetContainer().PropertyChanged(row.name);
+  control.Site().PropertyChanged(row.name, member.dispatchId);
   if (RepaintWanted(control, row.repaint)) control.UserControl_Resize();
 }
 

@@ -30,7 +30,7 @@ void RunFullRefresh(RefreshParts r) {
   if (r.state.changeGuard != 0) return;
   PropertyMembers& p = r.state.properties;
   DrawingServices& drawing = r.platform.GetDrawing();
-  Container& container = r.platform.GetContainer();
+  Container& container = r.container;
   const LayoutParts layout{r.surface, r.text1, r.up, r.down, drawing};
 
   // 3. A clean, pixel-scaled surface that keeps what is drawn on it.

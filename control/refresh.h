@@ -21,6 +21,7 @@ struct RefreshParts {
   PictureSurface& down;
   EntryEngine& entry;
   Platform& platform;
+  Container& container;
   // PaintUpButton and PaintDownButton with a visual state.
   std::function<void(std::uint8_t&)> paintUp;
   std::function<void(std::uint8_t&)> paintDown;

@@ -42,7 +42,7 @@ constexpr std::array<Member, 57> kMembers{{
     {L"LinkSend", 0x6003005D, kMethod, ValueType::None, {}, 0, kNoAttributes, {}, {}},
     {L"OLEDrag", 0x6003005E, kMethod, ValueType::None, {}, 0, kNoAttributes, {}, {}},
     {L"Edit3DOption", 0x68030019, kGet | kLet, ValueType::Enumeration, L"TypeEdit3DOption", 2040, kNoAttributes, {}, {}},
-    {L"Value", 0, kGet | kLet, ValueType::String, {}, 2140, kDefaultMember | kBindable | kDefaultBind, {}, {}},
+    {L"Value", kValueDispatchId, kGet | kLet, ValueType::String, {}, 2140, kDefaultMember | kBindable | kDefaultBind, {}, {}},
     {L"MaxValue", 0x68030018, kGet | kLet, ValueType::Double, {}, 0, kNoAttributes, {}, {}},
     {L"MinValue", 0x68030017, kGet | kLet, ValueType::Double, {}, 0, kNoAttributes, {}, {}},
     {L"DecimalPlaces", 0x68030016, kGet | kLet, ValueType::Int16, {}, 2020, kNoAttributes, {}, {}},

@@ -71,6 +71,9 @@ struct EventInfo {
   std::span<const EventArgumentInfo> arguments;  // all passed by reference
 };
 
+// The dispatch identifier of the default member, Value (DISPID_VALUE).
+inline constexpr std::int32_t kValueDispatchId = 0;
+
 // The 57 members in interface order.
 std::span<const Member> Members();
 // The 18 events in interface order.

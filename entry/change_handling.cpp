@@ -20,7 +20,7 @@ bool StartsWith(std::wstring_view s, std::wstring_view prefix) { return s.starts
 
 void EntryEngine::FallBackToAcceptedText() {
   SystemServices& system = platform_.GetSystem();
-  system.LockWindowUpdate(window_);
+  system.LockWindowUpdate(surface_.WindowHandle());
   WriteText(acceptedText_);
   text1_.SetSelStart(static_cast<int>(acceptedText_.size()));
   system.LockWindowUpdate(0);
@@ -102,7 +102,7 @@ void EntryEngine::OnTextChange() {
   }
   backspacePending_ = false;
   acceptedText_ = text1_.Text();
-  platform_.GetContainer().RaiseEvent(event::Change, {});
+  container_.RaiseEvent(event::Change, {});
 }
 
 }  // namespace kovra

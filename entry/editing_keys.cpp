@@ -17,7 +17,7 @@ constexpr std::int16_t kDeleteKey = 46;
 
 void EntryEngine::RaiseKeyEvent(int dispatchId, std::int16_t& keyCode, std::int16_t& shift) {
   std::array<EventArgument, 2> arguments{&keyCode, &shift};
-  platform_.GetContainer().RaiseEvent(dispatchId, arguments);
+  container_.RaiseEvent(dispatchId, arguments);
 }
 
 void EntryEngine::OnKeyDown(std::int16_t& keyCode, std::int16_t& shift) {

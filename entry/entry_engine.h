@@ -18,8 +18,10 @@ namespace kovra {
 
 class EntryEngine {
  public:
-  // `window` is the control's own window, locked while the text falls back.
-  EntryEngine(ControlState& state, TextBox& text1, Platform& platform, std::uintptr_t window);
+  // `surface` is the control's own window, locked while the text falls back; `container` hears
+  // the events and owns the message boxes.
+  EntryEngine(ControlState& state, TextBox& text1, Platform& platform, Container& container,
+              ControlSurface& surface);
 
   // The masks for the current DecimalPlaces and UseSeparator, built at every use.
   NumberMask EditMask() const;
@@ -93,7 +95,8 @@ class EntryEngine {
   ControlState& state_;
   TextBox& text1_;
   Platform& platform_;
-  std::uintptr_t window_;
+  Container& container_;
+  ControlSurface& surface_;
 
   std::wstring acceptedText_;        // the text at the end of the last change handling
   bool backspacePending_ = false;    // a Backspace is on its way into the text

@@ -116,7 +116,7 @@ void EntryEngine::OnKeyPress(std::int16_t& keyAscii) {
   filter();
   state_.changeGuard = 0;
   std::array<EventArgument, 1> arguments{&keyAscii};
-  platform_.GetContainer().RaiseEvent(event::KeyPress, arguments);
+  container_.RaiseEvent(event::KeyPress, arguments);
 }
 
 void EntryEngine::FilterOtherKey(std::int16_t& keyAscii) {

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "base/control_error.h"
+#include "core/member_table.h"
 #include "entry/entry_engine.h"
 
 namespace kovra {
@@ -12,8 +13,8 @@ constexpr std::wstring_view kMessageEnd = L"    ";
 }  // namespace
 
 EntryEngine::EntryEngine(ControlState& state, TextBox& text1, Platform& platform,
-                         std::uintptr_t window)
-    : state_(state), text1_(text1), platform_(platform), window_(window) {}
+                         Container& container, ControlSurface& surface)
+    : state_(state), text1_(text1), platform_(platform), container_(container), surface_(surface) {}
 
 NumberMask EntryEngine::EditMask() const {
   return kovra::EditMask(state_.properties.decimalPlaces);
@@ -50,7 +51,8 @@ void EntryEngine::ApplyMask(const NumberMask& mask) {
 }
 
 void EntryEngine::ShowError(const std::wstring& text, MessageIcon icon) {
-  platform_.GetMessageDialog().Show(text + std::wstring(kMessageEnd), kErrorTitle, icon);
+  platform_.GetMessageDialog().Show(container_.DialogOwner(), text + std::wstring(kMessageEnd),
+                                    kErrorTitle, icon);
 }
 
 void EntryEngine::SetValue(std::wstring_view newValue) {
@@ -79,7 +81,7 @@ void EntryEngine::SetValue(std::wstring_view newValue) {
     ChangeGuardScope guard(state_);
     ApplyMask(DisplayMask());
   }
-  platform_.GetContainer().PropertyChanged(L"Value");
+  container_.PropertyChanged(L"Value", kValueDispatchId);
 }
 
 }  // namespace kovra

@@ -57,6 +57,7 @@ class Session {
         platform_(headless::HeadlessLocale::Presets()[data.ConsumeIntegralInRange<std::size_t>(
             0, headless::HeadlessLocale::Presets().size() - 1)]),
         control_(platform_) {
+    control_.SetContainer(&platform_.container);
     control_.Initialize();
     control_.InitProperties();
     PropertyMembers& p = control_.State().properties;

@@ -89,6 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   headless::HeadlessPlatform platform(
       presets[data.ConsumeIntegralInRange<std::size_t>(0, presets.size() - 1)]);
   KovraDouble control(platform);
+  control.SetContainer(&platform.container);
   control.Initialize();
   headless::TextPropertyBag bag = RandomBag(data);
   try {

@@ -1,5 +1,6 @@
 // What the control needs of its container: ambient properties, change notification, the
-// extender and event raising with arguments passed by reference.
+// extender, event raising with arguments passed by reference, and the window that owns the
+// control's message boxes. Each control has a container of its own.
 #pragma once
 
 #include <cstdint>
@@ -23,12 +24,14 @@ class Container {
   virtual FontRef AmbientFont() = 0;
   // True while the form runs, False while it is designed (ambient UserMode).
   virtual bool AmbientUserMode() = 0;
-  // Tells the container that the named property changed.
-  virtual void PropertyChanged(std::wstring_view name) = 0;
+  // Tells the container that the property `name` (dispatch identifier `dispatchId`) changed.
+  virtual void PropertyChanged(std::wstring_view name, std::int32_t dispatchId) = 0;
   // Raises the event `dispatchId` with its arguments in order; returns when the handlers have.
   virtual void RaiseEvent(int dispatchId, std::span<EventArgument> arguments) = 0;
   // The extender property "ToolTipText" (empty when the container has none).
   virtual std::wstring ExtenderToolTipText() = 0;
+  // The window that owns the control's modal message boxes (0: they have no owner).
+  virtual std::uintptr_t DialogOwner() = 0;
 };
 
 }  // namespace kovra

@@ -19,6 +19,10 @@ class ControlSurface : public MouseSource {
  public:
   // The native window handle (0 where there is none).
   virtual std::uintptr_t WindowHandle() const = 0;
+  // The window the surface is a child of; 0 while it is parked out of sight. Its children go
+  // with it, keeping their state.
+  virtual std::uintptr_t ParentWindow() const = 0;
+  virtual void SetParentWindow(std::uintptr_t parent) = 0;
   virtual FontRef GetFont() const = 0;
   virtual void SetFont(FontRef font) = 0;
   // Presents the surface's persistent image again.

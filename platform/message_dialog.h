@@ -2,6 +2,7 @@
 // MessageDialog so that it never meets the Windows MessageBox macro.)
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace kovra {
@@ -14,8 +15,10 @@ inline constexpr const wchar_t* kErrorTitle = L"Ostra DoubleSingle Error";
 class MessageDialog {
  public:
   virtual ~MessageDialog() = default;
-  // Shows `text` modally with one OK button and returns when the user has closed it.
-  virtual void Show(const std::wstring& text, const std::wstring& title, MessageIcon icon) = 0;
+  // Shows `text` modally with one OK button, owned by the window `owner` (0: none), and returns
+  // when the user has closed it.
+  virtual void Show(std::uintptr_t owner, const std::wstring& text, const std::wstring& title,
+                    MessageIcon icon) = 0;
 };
 
 }  // namespace kovra

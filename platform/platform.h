@@ -1,5 +1,6 @@
 // The platform a control runs on: a maker of its inner parts and the services they share.
-// One Platform serves any number of controls; it outlives them.
+// One Platform serves any number of controls; it outlives them. The container is not the
+// platform's: each control is given its own.
 #pragma once
 
 #include <memory>
@@ -22,7 +23,8 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  // The control's own surface, and the text box that lives on it.
+  // The control's own surface, and the text box that lives on it. A new surface and its
+  // children are parked out of sight until the surface is given a parent window.
   virtual std::unique_ptr<ControlSurface> CreateControlSurface() = 0;
   virtual std::unique_ptr<TextBox> CreateTextBox(ControlSurface& owner) = 0;
   virtual std::unique_ptr<Timer> CreateTimer() = 0;
@@ -32,7 +34,6 @@ class Platform {
   virtual Clipboard& GetClipboard() = 0;
   virtual MessageDialog& GetMessageDialog() = 0;
   virtual Locale& GetLocale() = 0;
-  virtual Container& GetContainer() = 0;
   virtual SystemServices& GetSystem() = 0;
   virtual Pointer& GetPointer() = 0;
   virtual DrawingServices& GetDrawing() = 0;

@@ -23,6 +23,7 @@ TEST_P(LifecycleTest, TheLocaleProbeFindsTheLocalesOwnSeparators) {
 
 TEST_P(LifecycleTest, InitPropertiesLeavesABareZeroBeforeTheFirstRefresh) {
   control_ = std::make_unique<KovraDouble>(platform_->Get());
+  platform_->Seat(*control_);
   Control().Initialize();
   Control().InitProperties();
   // The Value write ran while DecimalPlaces was still 0: no decimals yet.
@@ -37,6 +38,7 @@ TEST_P(LifecycleTest, InitPropertiesLeavesABareZeroBeforeTheFirstRefresh) {
 TEST_P(LifecycleTest, BothFontsComeFromTheContainersAmbientFont) {
   platform_->Container().ambientFont = Font{.name = L"Plain Sans", .size = 10, .bold = true};
   control_ = std::make_unique<KovraDouble>(platform_->Get());
+  platform_->Seat(*control_);
   Control().Initialize();
   Control().InitProperties();
   ASSERT_NE(Control().UserControl().GetFont(), nullptr);

@@ -22,6 +22,7 @@ int Count(const Bitmap& picture, Rgb colour) {
 TEST(ControlPictureTest, ShowsTheFrameTheTextAndTheButtons) {
   headless::HeadlessPlatform platform;
   KovraDouble control(platform);
+  control.SetContainer(&platform.container);
   control.Initialize();
   control.InitProperties();
   control.State().properties.appearance = appearance::Standard3DAppearance;

@@ -13,6 +13,7 @@ namespace {
 class DragEventsTest : public ::testing::Test {
  protected:
   DragEventsTest() : control_(platform_) {
+    control_.SetContainer(&platform_.container);
     control_.Initialize();
     control_.InitProperties();
     platform_.container.events.clear();

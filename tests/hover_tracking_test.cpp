@@ -14,6 +14,7 @@ using std::chrono::milliseconds;
 class HoverTrackingTest : public ::testing::Test {
  protected:
   HoverTrackingTest() : control_(platform_) {
+    control_.SetContainer(&platform_.container);
     control_.Initialize();
     control_.InitProperties();
     control_.UserControl().SetExtent(120, 21);

@@ -16,6 +16,7 @@ using headless::TextPropertyBag;
 struct Placed {
   explicit Placed(const wchar_t* locale)
       : platform(HeadlessLocale::Preset(locale).value()), control(platform.platform) {
+    platform.Seat(control);
     control.Initialize();
   }
   tools::HeadlessScriptPlatform platform;

@@ -28,6 +28,7 @@ class PersistenceTest : public ControlTest {
   Restored Restore(PropertyBag& bag, const std::wstring& locale) {
     Restored r{MakeTestPlatform(locale), nullptr};
     r.control = std::make_unique<KovraDouble>(r.platform->Get());
+    r.platform->Seat(*r.control);
     r.control->Initialize();
     r.control->ReadProperties(bag);
     return r;
@@ -167,6 +168,7 @@ TEST_P(PersistenceTest, AFailingReadEndsLoadingWithItsError) {
   bag.Put(L"DecimalPlaces", std::wstring(L"many"));
   bag.Put(L"Locked", true);
   KovraDouble control(platform_->Get());
+  platform_->Seat(control);
   control.Initialize();
   try {
     control.ReadProperties(bag);

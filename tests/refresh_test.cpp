@@ -14,6 +14,7 @@ class HeadlessRefreshTest : public ::testing::Test {
  protected:
   void Make() {
     control = std::make_unique<KovraDouble>(platform);
+    control->SetContainer(&platform.container);
     control->Initialize();
     control->InitProperties();
   }

@@ -14,6 +14,7 @@ using std::chrono::milliseconds;
 class SpinBehaviourTest : public ::testing::Test {
  protected:
   SpinBehaviourTest() : control_(platform_) {
+    control_.SetContainer(&platform_.container);
     control_.Initialize();
     control_.InitProperties();
     control_.UserControl().SetExtent(120, 21);

@@ -520,10 +520,10 @@ TEST_F(Win32PlatformTest, AClipboardWithoutTextReadsAsEmpty) {
 
 TEST_F(Win32PlatformTest, MessageBoxesAreRecordedWithTextTitleAndIconAndClosedAtOnce) {
   MessageDialog& dialog = Get().GetMessageDialog();
-  dialog.Show(kInvalidValueMessage, kErrorTitle, MessageIcon::Critical);
-  dialog.Show(L"second", L"title 2", MessageIcon::Exclamation);
-  dialog.Show(L"third", L"title 3", MessageIcon::Information);
-  dialog.Show(L"fourth", L"title 4", MessageIcon::Question);
+  dialog.Show(0, kInvalidValueMessage, kErrorTitle, MessageIcon::Critical);
+  dialog.Show(0, L"second", L"title 2", MessageIcon::Exclamation);
+  dialog.Show(0, L"third", L"title 3", MessageIcon::Information);
+  dialog.Show(0, L"fourth", L"title 4", MessageIcon::Question);
   const auto shown = platform_->Messages();
   ASSERT_EQ(shown.size(), 4u);
   EXPECT_EQ(shown[0].text, kInvalidValueMessage);
@@ -540,11 +540,11 @@ TEST_F(Win32PlatformTest, TestPlatformsMayEndInAnyOrderAndTheYoungestRecords) {
   auto second = MakeTestPlatform(TestLocales().front());
   auto third = MakeTestPlatform(TestLocales().front());
   second.reset();  // neither the oldest nor the youngest
-  third->Get().GetMessageDialog().Show(L"to the third", L"t", MessageIcon::Information);
-  platform_->Get().GetMessageDialog().Show(L"also", L"t", MessageIcon::Information);
+  third->Get().GetMessageDialog().Show(0, L"to the third", L"t", MessageIcon::Information);
+  platform_->Get().GetMessageDialog().Show(0, L"also", L"t", MessageIcon::Information);
   EXPECT_EQ(third->Messages().size(), 2u);
   third.reset();
-  platform_->Get().GetMessageDialog().Show(L"to the first", L"t", MessageIcon::Critical);
+  platform_->Get().GetMessageDialog().Show(0, L"to the first", L"t", MessageIcon::Critical);
   ASSERT_EQ(platform_->Messages().size(), 1u);
   EXPECT_EQ(platform_->Messages()[0].text, L"to the first");
 }

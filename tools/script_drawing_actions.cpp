@@ -51,8 +51,8 @@ void ScriptRunner::Paint(const Arguments& args) {
 void ScriptRunner::HoverFrame(const Arguments& /*args*/) {
   KovraDouble& control = Control();
   kovra::Platform& platform = control.GetPlatform();
-  DrawHoverFrame(control.State().properties, {control.UserControl(), control.Text1(),
-                                              platform.GetDrawing(), platform.GetContainer()});
+  DrawHoverFrame(control.State().properties,
+                 {control.UserControl(), control.Text1(), platform.GetDrawing(), control.Site()});
   control.Refresh();
 }
 

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "control/kovra_double.h"
 #include "platform/headless/recording_services.h"
 #include "platform/platform.h"
 
@@ -16,6 +17,8 @@ class ScriptPlatform {
  public:
   virtual ~ScriptPlatform() = default;
   virtual Platform& Get() = 0;
+  // Gives a newly made control its container: the recording one.
+  void Seat(KovraDouble& control) { control.SetContainer(&Container()); }
   // What the control told its container.
   virtual headless::RecordingContainer& Container() = 0;
   // The message boxes shown so far, oldest first.

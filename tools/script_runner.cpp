@@ -137,6 +137,7 @@ void ScriptRunner::PlaceControl() {
   if (!platform_) throw ScriptError("no platform for locale " + ToUtf8(locale_));
   eventsSeen_ = messagesSeen_ = 0;
   control_ = std::make_unique<KovraDouble>(platform_->Get());
+  platform_->Seat(*control_);
   control_->Initialize();
 }
 

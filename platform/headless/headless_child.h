@@ -12,6 +12,32 @@ namespace kovra::headless {
 // The next z-order rank: each ZOrder() puts a child in front of every child ranked before.
 int NextZOrderRank();
 
+// The headless windows a platform has made and those still alive, so that tests can see
+// windows made on demand and gone with their control.
+struct WindowTally {
+  int made = 0;
+  int live = 0;
+};
+
+// A window's entry in a tally: counted from its making to its end.
+class TallyMark {
+ public:
+  TallyMark() = default;
+  explicit TallyMark(WindowTally* tally) : tally_(tally) {
+    if (tally_ == nullptr) return;
+    ++tally_->made;
+    ++tally_->live;
+  }
+  ~TallyMark() {
+    if (tally_ != nullptr) --tally_->live;
+  }
+  TallyMark(const TallyMark&) = delete;
+  TallyMark& operator=(const TallyMark&) = delete;
+
+ private:
+  WindowTally* tally_ = nullptr;
+};
+
 template <typename Interface>
 class HeadlessChildWindow : public Interface {
  public:

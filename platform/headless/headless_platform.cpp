@@ -8,15 +8,15 @@ HeadlessPlatform::HeadlessPlatform(LocaleFormat format) : locale(std::move(forma
 }
 
 std::unique_ptr<ControlSurface> HeadlessPlatform::CreateControlSurface() {
-  return std::make_unique<HeadlessSurface>(NextWindow());
+  return std::make_unique<HeadlessSurface>(NextWindow(), &windows);
 }
 
 std::unique_ptr<TextBox> HeadlessPlatform::CreateTextBox(ControlSurface& /*owner*/) {
-  return std::make_unique<HeadlessTextBox>(clipboard, NextWindow());
+  return std::make_unique<HeadlessTextBox>(clipboard, NextWindow(), &windows);
 }
 
 std::unique_ptr<PictureSurface> HeadlessPlatform::CreatePictureSurface(ControlSurface& /*owner*/) {
-  return std::make_unique<HeadlessPictureSurface>(NextWindow());
+  return std::make_unique<HeadlessPictureSurface>(NextWindow(), &windows);
 }
 
 }  // namespace kovra::headless

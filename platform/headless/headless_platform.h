@@ -1,5 +1,6 @@
 // The deterministic platform: every service in memory, time on a virtual clock, the locale
-// configurable. It keeps the last surface and text box it made so that tests can reach them.
+// configurable. It counts the windows it made and those alive; `container` is a recording
+// container that tests and the driver hand to their controls.
 #pragma once
 
 #include <cstdint>
@@ -29,12 +30,12 @@ class HeadlessPlatform final : public Platform {
   Clipboard& GetClipboard() override { return clipboard; }
   MessageDialog& GetMessageDialog() override { return messages; }
   Locale& GetLocale() override { return locale; }
-  Container& GetContainer() override { return container; }
   SystemServices& GetSystem() override { return system; }
   Pointer& GetPointer() override { return pointer; }
   DrawingServices& GetDrawing() override { return drawing; }
 
   Journal journal;  // what the container and the message box recorded, in one order
+  WindowTally windows;
   VirtualClock clock;
   MemoryClipboard clipboard;
   RecordingMessageDialog messages;

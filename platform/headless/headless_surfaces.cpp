@@ -13,8 +13,9 @@ int TextHeightPixels(const Font& font) {
   return static_cast<int>(std::lround(font.size * kPixelsPerInch / 72.0f)) + 2;
 }
 
-HeadlessSurface::HeadlessSurface(std::uintptr_t window)
-    : window_(window),
+HeadlessSurface::HeadlessSurface(std::uintptr_t window, WindowTally* tally)
+    : tally_(tally),
+      window_(window),
       image_(Resized(Bitmap{}, kInitialWidth, kInitialHeight, MakeRgb(255, 255, 255))) {}
 
 void HeadlessSurface::Cls() { Fill(image_, backColor_); }
@@ -51,8 +52,8 @@ void HeadlessSurface::SetExtent(int widthPixels, int heightPixels) {
   Resize(widthPixels, heightPixels);
 }
 
-HeadlessPictureSurface::HeadlessPictureSurface(std::uintptr_t window)
-    : HeadlessChildWindow(17, 10), window_(window) {
+HeadlessPictureSurface::HeadlessPictureSurface(std::uintptr_t window, WindowTally* tally)
+    : HeadlessChildWindow(17, 10), tally_(tally), window_(window) {
   Resized();
 }
 

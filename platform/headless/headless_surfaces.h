@@ -27,8 +27,10 @@ class HeadlessSurface final : public ControlSurface {
   static constexpr int kInitialWidth = 100;
   static constexpr int kInitialHeight = 21;
 
-  explicit HeadlessSurface(std::uintptr_t window);
+  explicit HeadlessSurface(std::uintptr_t window, WindowTally* tally = nullptr);
   std::uintptr_t WindowHandle() const override { return window_; }
+  std::uintptr_t ParentWindow() const override { return parent_; }
+  void SetParentWindow(std::uintptr_t parent) override { parent_ = parent; }
   FontRef GetFont() const override { return font_; }
   void SetFont(FontRef font) override { font_ = std::move(font); }
   void Refresh() override { ++refreshCount; }
@@ -76,7 +78,9 @@ class HeadlessSurface final : public ControlSurface {
   }
   void Resize(int width, int height);
 
+  TallyMark tally_;
   std::uintptr_t window_;
+  std::uintptr_t parent_ = 0;
   FontRef font_ = std::make_shared<Font>();
   Bitmap image_;
   RasterDC dc_{&image_};
@@ -90,7 +94,7 @@ class HeadlessSurface final : public ControlSurface {
 
 class HeadlessPictureSurface final : public HeadlessChildWindow<PictureSurface> {
  public:
-  explicit HeadlessPictureSurface(std::uintptr_t window);
+  explicit HeadlessPictureSurface(std::uintptr_t window, WindowTally* tally = nullptr);
   std::uintptr_t WindowHandle() const override { return window_; }
   DeviceContext& Dc() override { return dc_; }
   void Cls() override { Fill(image_, backColor_); }
@@ -116,6 +120,7 @@ class HeadlessPictureSurface final : public HeadlessChildWindow<PictureSurface> 
  private:
   void Resized() override;
 
+  TallyMark tally_;
   std::uintptr_t window_;
   Rgb backColor_ = MakeRgb(212, 208, 200);  // the classic button face
   Bitmap image_;

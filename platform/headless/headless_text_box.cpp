@@ -5,8 +5,8 @@
 namespace kovra::headless {
 
 // A new box fills the surface's initial client area, as the Windows one does.
-HeadlessTextBox::HeadlessTextBox(Clipboard& clipboard, std::uintptr_t window)
-    : HeadlessChildWindow(100, 21), clipboard_(clipboard), window_(window) {}
+HeadlessTextBox::HeadlessTextBox(Clipboard& clipboard, std::uintptr_t window, WindowTally* tally)
+    : HeadlessChildWindow(100, 21), clipboard_(clipboard), tally_(tally), window_(window) {}
 
 void HeadlessTextBox::Changed() {
   if (events_ != nullptr) events_->Text1_Change();

@@ -24,7 +24,7 @@ inline constexpr std::int16_t Delete = 46;
 
 class HeadlessTextBox final : public HeadlessChildWindow<TextBox> {
  public:
-  HeadlessTextBox(Clipboard& clipboard, std::uintptr_t window);
+  HeadlessTextBox(Clipboard& clipboard, std::uintptr_t window, WindowTally* tally = nullptr);
 
   void SetEvents(TextBoxEvents* events) override { events_ = events; }
   // The registered receiver, for delivering what the box has no input path for (drag events).
@@ -69,6 +69,7 @@ class HeadlessTextBox final : public HeadlessChildWindow<TextBox> {
   void Changed();
 
   Clipboard& clipboard_;
+  TallyMark tally_;
   std::uintptr_t window_;
   TextBoxEvents* events_ = nullptr;
   std::wstring text_;

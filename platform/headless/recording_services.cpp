@@ -21,9 +21,12 @@ void RecordingContainer::RaiseEvent(int dispatchId, std::span<EventArgument> arg
   events.push_back(std::move(raised));
 }
 
-void RecordingContainer::PropertyChanged(std::wstring_view name) {
+void RecordingContainer::PropertyChanged(std::wstring_view name, std::int32_t dispatchId) {
   changedProperties.emplace_back(name);
-  if (journal != nullptr) journal->entries.emplace_back(ChangedProperty{std::wstring(name)});
+  changedDispatchIds.push_back(dispatchId);
+  if (journal != nullptr) {
+    journal->entries.emplace_back(ChangedProperty{std::wstring(name), dispatchId});
+  }
 }
 
 }  // namespace kovra::headless

@@ -31,6 +31,7 @@ struct ShownMessage {
   std::wstring text;
   std::wstring title;
   MessageIcon icon;
+  std::uintptr_t owner = 0;  // the window that owned the box (0: none)
 };
 
 // An event as the container saw it: the argument values after its handler ran.
@@ -43,6 +44,7 @@ struct RaisedEvent {
 // A property-changed notification the container received.
 struct ChangedProperty {
   std::wstring name;
+  std::int32_t dispatchId = 0;
 };
 
 // An error that reached the control's caller: its Automation number and description.
@@ -66,8 +68,9 @@ struct Journal {
 // Records each message box and answers it with OK at once.
 class RecordingMessageDialog final : public MessageDialog {
  public:
-  void Show(const std::wstring& text, const std::wstring& title, MessageIcon icon) override {
-    shown.push_back({text, title, icon});
+  void Show(std::uintptr_t owner, const std::wstring& text, const std::wstring& title,
+            MessageIcon icon) override {
+    shown.push_back({text, title, icon, owner});
     if (journal != nullptr) journal->entries.emplace_back(shown.back());
   }
   std::vector<ShownMessage> shown;
@@ -78,9 +81,10 @@ class RecordingContainer final : public Container {
  public:
   FontRef AmbientFont() override { return std::make_shared<Font>(ambientFont); }
   bool AmbientUserMode() override { return userMode; }
-  void PropertyChanged(std::wstring_view name) override;
+  void PropertyChanged(std::wstring_view name, std::int32_t dispatchId) override;
   void RaiseEvent(int dispatchId, std::span<EventArgument> arguments) override;
   std::wstring ExtenderToolTipText() override { return toolTipText; }
+  std::uintptr_t DialogOwner() override { return dialogOwner; }
 
   // Runs for each raised event before it is recorded; it may change the by-reference arguments.
   std::function<void(int dispatchId, std::span<EventArgument> arguments)> onEvent;
@@ -88,7 +92,9 @@ class RecordingContainer final : public Container {
   Font ambientFont;
   bool userMode = true;
   std::wstring toolTipText;
-  std::vector<std::wstring> changedProperties;
+  std::uintptr_t dialogOwner = 0;
+  std::vector<std::wstring> changedProperties;   // names, in order
+  std::vector<std::int32_t> changedDispatchIds;  // their dispatch identifiers, in the same order
   std::vector<RaisedEvent> events;
   Journal* journal = nullptr;  // when set, every event and notification is written there too
 };

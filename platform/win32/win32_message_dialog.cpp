@@ -1,5 +1,7 @@
 #include "platform/win32/win32_message_dialog.h"
 
+#include "platform/win32/handles.h"
+
 namespace kovra::win32 {
 
 UINT Win32MessageDialog::IconFlag(MessageIcon icon) {
@@ -16,9 +18,10 @@ UINT Win32MessageDialog::IconFlag(MessageIcon icon) {
   return 0;
 }
 
-void Win32MessageDialog::Show(const std::wstring& text, const std::wstring& title,
-                              MessageIcon icon) {
-  ::MessageBoxW(owner_, text.c_str(), title.c_str(), MB_OK | IconFlag(icon));
+void Win32MessageDialog::Show(std::uintptr_t owner, const std::wstring& text,
+                              const std::wstring& title, MessageIcon icon) {
+  HWND topLevel = owner != 0 ? ::GetAncestor(FromWindowId(owner), GA_ROOT) : nullptr;
+  ::MessageBoxW(topLevel, text.c_str(), title.c_str(), MB_OK | IconFlag(icon));
 }
 
 }  // namespace kovra::win32

@@ -10,33 +10,25 @@ namespace kovra::win32 {
 
 namespace {
 
-const WindowClass& HostClass() {
-  static const WindowClass windowClass(L"KovraDoubleHost", &::DefWindowProcW,
+const WindowClass& ParkingClass() {
+  static const WindowClass windowClass(L"KovraDoubleParking", &::DefWindowProcW,
                                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   return windowClass;
 }
 
-constexpr int kHostWidth = 320;
-constexpr int kHostHeight = 200;
-
-UniqueWindow MakeHost(std::uintptr_t parentWindow) {
-  if (parentWindow != 0) return nullptr;
-  return UniqueWindow(CreateOwnedWindow(HostClass(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, nullptr,
-                                        kHostWidth, kHostHeight, nullptr));
-}
+constexpr int kParkingWidth = 320;
+constexpr int kParkingHeight = 200;
 
 }  // namespace
 
-Win32Platform::Win32Platform(Container& container, std::uintptr_t parentWindow)
-    : container_(container),
-      host_(MakeHost(parentWindow)),
-      parent_(host_ ? host_.get() : FromWindowId(parentWindow)),
-      messages_(::GetAncestor(parent_, GA_ROOT)) {}
+Win32Platform::Win32Platform()
+    : parking_(CreateOwnedWindow(ParkingClass(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, nullptr,
+                                 kParkingWidth, kParkingHeight, nullptr)) {}
 
 Win32Platform::~Win32Platform() = default;
 
 std::unique_ptr<ControlSurface> Win32Platform::CreateControlSurface() {
-  return std::make_unique<Win32Surface>(parent_);
+  return std::make_unique<Win32Surface>(parking_.get());
 }
 
 std::unique_ptr<TextBox> Win32Platform::CreateTextBox(ControlSurface& owner) {

@@ -1,7 +1,8 @@
 // The real Windows platform: the control's surface and Text1 as windows, timers on the message
 // loop, the system clipboard, message boxes, the user's number format and the small system
-// services. The container is supplied from outside (the ActiveX site, or a recording one).
-// Everything runs on the thread that made the platform, which must pump messages for timers.
+// services. The controls' windows start out parked under a hidden window of the platform's own
+// until a control is given a parent. Everything runs on the thread that made the platform,
+// which must pump messages for timers.
 #pragma once
 
 #include <cstdint>
@@ -19,9 +20,7 @@ namespace kovra::win32 {
 
 class Win32Platform final : public Platform {
  public:
-  // Surfaces become children of `parentWindow`; with 0 the platform makes a hidden top-level
-  // host window of its own for them. `container` must outlive the platform.
-  explicit Win32Platform(Container& container, std::uintptr_t parentWindow = 0);
+  Win32Platform();
   ~Win32Platform() override;
   Win32Platform(const Win32Platform&) = delete;
   Win32Platform& operator=(const Win32Platform&) = delete;
@@ -36,18 +35,15 @@ class Win32Platform final : public Platform {
   Clipboard& GetClipboard() override { return clipboard_; }
   MessageDialog& GetMessageDialog() override { return messages_; }
   Locale& GetLocale() override { return locale_; }
-  Container& GetContainer() override { return container_; }
   SystemServices& GetSystem() override { return system_; }
   Pointer& GetPointer() override { return pointer_; }
   DrawingServices& GetDrawing() override { return drawing_; }
 
-  // The window the surfaces are children of.
-  std::uintptr_t ParentWindow() const { return ToWindowId(parent_); }
+  // The hidden window that holds the surfaces that have no parent.
+  std::uintptr_t ParkingWindow() const { return ToWindowId(parking_.get()); }
 
  private:
-  Container& container_;
-  UniqueWindow host_;  // only when no parent was given
-  HWND parent_;
+  UniqueWindow parking_;
   Win32Clipboard clipboard_;
   Win32MessageDialog messages_;
   Win32Locale locale_;

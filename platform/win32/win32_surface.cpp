@@ -21,12 +21,22 @@ const WindowClass& SurfaceClass(WNDPROC procedure) {
 
 }  // namespace
 
-Win32Surface::Win32Surface(HWND parent)
+Win32Surface::Win32Surface(HWND parking)
     : gdiFont_(CreateGdiFont(*font_)),
       image_(kInitialWidth, kInitialHeight, backColor_),
+      parking_(parking),
       window_(CreateOwnedWindow(SurfaceClass(&Procedure),
-                                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, parent,
+                                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, parking,
                                 kInitialWidth, kInitialHeight, this)) {}
+
+std::uintptr_t Win32Surface::ParentWindow() const {
+  HWND parent = ::GetAncestor(window_.get(), GA_PARENT);
+  return parent == parking_ ? 0 : ToWindowId(parent);
+}
+
+void Win32Surface::SetParentWindow(std::uintptr_t parent) {
+  ::SetParent(window_.get(), parent != 0 ? FromWindowId(parent) : parking_);
+}
 
 Win32Surface::~Win32Surface() {
   if (window_) ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);

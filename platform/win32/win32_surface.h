@@ -23,13 +23,17 @@ class Win32Surface final : public ControlSurface {
   void ReportMouse(MouseAction action, std::int16_t button, std::int16_t shift, float x, float y) {
     Report(action, button, shift, x, y);
   }
-  // A visible child window of `parent`, empty until the control lays it out.
-  explicit Win32Surface(HWND parent);
+  // A visible child window, parked under `parking` until it is given a parent, empty until the
+  // control lays it out.
+  explicit Win32Surface(HWND parking);
   ~Win32Surface() override;
   Win32Surface(const Win32Surface&) = delete;
   Win32Surface& operator=(const Win32Surface&) = delete;
 
   std::uintptr_t WindowHandle() const override { return ToWindowId(window_.get()); }
+  std::uintptr_t ParentWindow() const override;
+  // Moves the window (with its children) under `parent`, or back under the parking window.
+  void SetParentWindow(std::uintptr_t parent) override;
   // The font object last set (the same object, shared).
   FontRef GetFont() const override { return font_; }
   // Keeps `font` and makes the GDI font the surface draws its text with.
@@ -88,6 +92,7 @@ class Win32Surface final : public ControlSurface {
   bool autoRedraw_ = false;
   std::int32_t mousePointer_ = 0;
   std::function<void()> onResize_;
+  HWND parking_;
   UniqueWindow window_;
 };
 

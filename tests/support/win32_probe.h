@@ -12,6 +12,19 @@
 
 namespace kovra::test::win32_probe {
 
+// A hidden top-level window that stands in for a container's form; destroyed with the object.
+class Form {
+ public:
+  Form();
+  ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  std::uintptr_t Window() const { return window_; }
+
+ private:
+  std::uintptr_t window_;
+};
+
 std::wstring WindowClassName(std::uintptr_t window);
 std::uintptr_t ParentWindow(std::uintptr_t window);
 bool IsVisible(std::uintptr_t window);

@@ -18,7 +18,7 @@ namespace {
 
 class Win32TestPlatform final : public TestPlatform {
  public:
-  Win32TestPlatform() : platform_(container_) {
+  Win32TestPlatform() {
     container_.journal = &journal_;
     recorder_.OnRecorded([this](const win32::RecordedMessageBox& box) {
       journal_.entries.emplace_back(Shown(box));
@@ -72,6 +72,12 @@ namespace kovra::test::win32_probe {
 namespace {
 HWND Window(std::uintptr_t window) { return win32::FromWindowId(window); }
 }  // namespace
+
+Form::Form()
+    : window_(win32::ToWindowId(::CreateWindowExW(0, L"STATIC", L"form", WS_OVERLAPPED, 0, 0, 320,
+                                                  200, nullptr, nullptr, nullptr, nullptr))) {}
+
+Form::~Form() { ::DestroyWindow(win32::FromWindowId(window_)); }
 
 std::wstring WindowClassName(std::uintptr_t window) {
   wchar_t name[256] = {};
