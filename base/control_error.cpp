@@ -17,6 +17,10 @@ const char* DescribeError(ErrorCode code) noexcept {
       return "Type mismatch";
     case ErrorCode::LinkNotActive:
       return "No foreign application responded to a DDE initiate";
+    case ErrorCode::ReadOnly:
+      return "Set not supported (read-only property)";
+    case ErrorCode::NotSupported:
+      return "Object doesn't support this property or method";
   }
   return "Unexpected error";
 }

@@ -15,6 +15,7 @@
 #include "base/lifetimebound.h"
 #include "base/variant.h"
 #include "control/container_link.h"
+#include "control/property_access.h"
 #include "core/control_state.h"
 #include "entry/entry_engine.h"
 #include "frame/hover_tracking.h"
@@ -71,12 +72,13 @@ class KovraDouble final : private TextBoxEvents {
   void SetValue(std::wstring_view newValue) { Entry().SetValue(newValue); }
 
   // Late binding: a property or method of the interface by name (any case) or dispatch
-  // identifier, with Automation coercions. Unknown names fail with InvalidArgument.
+  // identifier, with Automation coercions. An unknown member fails with NotSupported.
   Variant GetProperty(std::wstring_view name);
-  void PutProperty(std::wstring_view name, const Variant& value);
+  void PutProperty(std::wstring_view name, const Variant& value, PutKind kind = PutKind::Let);
   void Invoke(std::wstring_view name, std::span<const Variant> arguments = {});
   Variant GetProperty(std::int32_t dispatchId);
-  void PutProperty(std::int32_t dispatchId, const Variant& value);
+  void PutProperty(std::int32_t dispatchId, const Variant& value, PutKind kind = PutKind::Let);
+  void Invoke(std::int32_t dispatchId, std::span<const Variant> arguments = {});
 
   // Persistence in the container's property bag (ReadProperties replaces InitProperties).
   void WriteProperties(PropertyBag& bag);

@@ -10,7 +10,7 @@ namespace kovra {
 namespace {
 
 const Member& Known(const Member* member) {
-  if (member == nullptr) throw ControlError(ErrorCode::InvalidArgument, "unknown member");
+  if (member == nullptr) throw ControlError(ErrorCode::NotSupported);
   return *member;
 }
 
@@ -20,8 +20,8 @@ Variant KovraDouble::GetProperty(std::wstring_view name) {
   return kovra::GetProperty(*this, Known(FindMember(name)));
 }
 
-void KovraDouble::PutProperty(std::wstring_view name, const Variant& value) {
-  kovra::PutProperty(*this, Known(FindMember(name)), value);
+void KovraDouble::PutProperty(std::wstring_view name, const Variant& value, PutKind kind) {
+  kovra::PutProperty(*this, Known(FindMember(name)), value, kind);
 }
 
 void KovraDouble::Invoke(std::wstring_view name, std::span<const Variant> arguments) {
@@ -32,8 +32,12 @@ Variant KovraDouble::GetProperty(std::int32_t dispatchId) {
   return kovra::GetProperty(*this, Known(FindMember(dispatchId)));
 }
 
-void KovraDouble::PutProperty(std::int32_t dispatchId, const Variant& value) {
-  kovra::PutProperty(*this, Known(FindMember(dispatchId)), value);
+void KovraDouble::PutProperty(std::int32_t dispatchId, const Variant& value, PutKind kind) {
+  kovra::PutProperty(*this, Known(FindMember(dispatchId)), value, kind);
+}
+
+void KovraDouble::Invoke(std::int32_t dispatchId, std::span<const Variant> arguments) {
+  InvokeMethod(*this, Known(FindMember(dispatchId)), arguments);
 }
 
 void KovraDouble::WriteProperties(PropertyBag& bag) { kovra::WriteProperties(*this, bag); }

@@ -56,7 +56,8 @@ struct PropertyMembers {
   Boolean16 locked = kFalse;
 };
 
-// The defaults that InitProperties stores and that a property bag falls back to.
+// The defaults that InitProperties stores and that a property bag falls back to, as the member
+// table gives them (core/member_fields.cpp).
 PropertyMembers DefaultProperties();
 
 // State the core owns besides the properties.

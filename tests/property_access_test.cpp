@@ -145,11 +145,29 @@ TEST_P(PropertyAccessTest, ATextBoxRefusalReachesTheCallerWithoutNotification) {
   EXPECT_EQ(Get(L"LinkTimeout"), Variant(std::int16_t{50}));
 }
 
-TEST_P(PropertyAccessTest, ReadOnlyAndUnknownMembersAreRefused) {
-  EXPECT_EQ(ErrorOf([&] { Put(L"hWnd", std::int32_t{1}); }), ErrorCode::InvalidArgument);
-  EXPECT_EQ(ErrorOf([&] { Put(L"HideSelection", false); }), ErrorCode::InvalidArgument);
-  EXPECT_EQ(ErrorOf([&] { Put(L"NoSuchProperty", false); }), ErrorCode::InvalidArgument);
+TEST_P(PropertyAccessTest, MembersAreReachedOnlyTheWaysTheyOffer) {
+  EXPECT_EQ(ErrorOf([&] { Put(L"hWnd", std::int32_t{1}); }), ErrorCode::ReadOnly);
+  EXPECT_EQ(ErrorOf([&] { Put(L"HideSelection", false); }), ErrorCode::ReadOnly);
+  EXPECT_EQ(ErrorOf([&] { Put(L"NoSuchProperty", false); }), ErrorCode::NotSupported);
+  EXPECT_EQ(ErrorOf([&] { Get(L"Refresh"); }), ErrorCode::NotSupported);
+  EXPECT_EQ(ErrorOf([&] { Control().Invoke(L"BackColor"); }), ErrorCode::NotSupported);
+  // The object properties are set by reference, the others let by value.
+  const Variant font = std::make_shared<Font>();
+  EXPECT_EQ(ErrorOf([&] { Put(L"Font", font); }), ErrorCode::NotSupported);
+  EXPECT_EQ(ErrorOf([&] { Control().PutProperty(L"BackColor", std::int32_t{1}, PutKind::Set); }),
+            ErrorCode::NotSupported);
+  Control().PutProperty(L"Font", font, PutKind::Set);
+  EXPECT_EQ(Get(L"Font"), font);
   EXPECT_NE(Get(L"hWnd"), Get(L"chWnd"));
+}
+
+TEST_P(PropertyAccessTest, MethodsAreCalledByDispatchIdentifierAsByName) {
+  const std::int32_t linkPoke = FindMember(L"LinkPoke")->dispatchId;
+  EXPECT_EQ(ErrorOf([&] { Control().Invoke(linkPoke); }), ErrorCode::LinkNotActive);
+  EXPECT_EQ(ErrorOf([&] { Control().Invoke(0x12345); }), ErrorCode::NotSupported);
+  const std::int32_t refresh = FindMember(L"Refresh")->dispatchId;
+  Control().Invoke(refresh);  // repaints the surface; nothing to refuse
+  EXPECT_EQ(ErrorOf([&] { Control().Invoke(kValueDispatchId); }), ErrorCode::NotSupported);
 }
 
 TEST_P(PropertyAccessTest, TheRefreshFollowsTheLookOnlyWhereItShows) {

@@ -4,7 +4,9 @@
 #include <chrono>
 #include <stdexcept>
 
+#include "control/property_access.h"
 #include "core/events.h"
+#include "core/member_table.h"
 #include "tools/script_keys.h"
 #include "tools/script_runner.h"
 #include "tools/utf8.h"
@@ -13,52 +15,36 @@ namespace kovra::tools {
 
 namespace {
 
-// The members a script can set by name, as loading stores them: no checks, no repaint.
-struct MemberSetter {
-  std::wstring_view name;
-  void (*set)(PropertyMembers&, const std::wstring&);
-};
-
-constexpr MemberSetter kMemberSetters[] = {
-    {L"DecimalPlaces", [](auto& p, auto& v) { p.decimalPlaces = ScriptInt16(v); }},
-    {L"UseSeparator", [](auto& p, auto& v) { p.useSeparator = ScriptBoolean(v); }},
-    {L"MaxValue", [](auto& p, auto& v) { p.maxValue = ScriptNumber(v); }},
-    {L"MinValue", [](auto& p, auto& v) { p.minValue = ScriptNumber(v); }},
-    {L"ButtonSpin", [](auto& p, auto& v) { p.buttonSpin = ScriptBoolean(v); }},
-    {L"ButtonSpinMax", [](auto& p, auto& v) { p.buttonSpinMax = ScriptNumber(v); }},
-    {L"ButtonSpinMin", [](auto& p, auto& v) { p.buttonSpinMin = ScriptNumber(v); }},
-    {L"SelLength", [](auto& p, auto& v) { p.selLength = ScriptInt(v); }},
-    {L"SelStart", [](auto& p, auto& v) { p.selStart = ScriptInt(v); }},
-    // The look.
-    {L"Appearance", [](auto& p, auto& v) { p.appearance = ScriptInt16(v); }},
-    {L"Border3DStyle", [](auto& p, auto& v) { p.border3DStyle = ScriptInt16(v); }},
-    {L"Edit3DOption", [](auto& p, auto& v) { p.edit3DOption = ScriptInt16(v); }},
-    {L"Edit3DColor", [](auto& p, auto& v) { p.edit3DColor = ScriptColour(v); }},
-    {L"XPGetTheme", [](auto& p, auto& v) { p.xpGetTheme = ScriptInt16(v); }},
-    {L"WinTheme", [](auto& p, auto& v) { p.winTheme = ScriptInt16(v); }},
-    {L"WinBorderWidth", [](auto& p, auto& v) { p.winBorderWidth = ScriptInt16(v); }},
-    {L"WinBorderColor", [](auto& p, auto& v) { p.winBorderColor = ScriptColour(v); }},
-    {L"WinBorderColorOption", [](auto& p, auto& v) { p.winBorderColorOption = ScriptInt16(v); }},
-    {L"WinBorderOverColor", [](auto& p, auto& v) { p.winBorderOverColor = ScriptColour(v); }},
-    {L"WinBorderEffect", [](auto& p, auto& v) { p.winBorderEffect = ScriptBoolean(v); }},
-    {L"ButtonSpinEdit", [](auto& p, auto& v) { p.buttonSpinEdit = ScriptInt16(v); }},
-    {L"ButtonSpinArrowColor", [](auto& p, auto& v) { p.buttonSpinArrowColor = ScriptColour(v); }},
-    {L"Enabled", [](auto& p, auto& v) { p.enabled = ScriptBoolean(v); }},
-    {L"Locked", [](auto& p, auto& v) { p.locked = ScriptBoolean(v); }},
-    {L"BackColor", [](auto& p, auto& v) { p.backColor = ScriptColour(v); }},
-    {L"ForeColor", [](auto& p, auto& v) { p.foreColor = ScriptColour(v); }},
-    {L"MousePointer", [](auto& p, auto& v) { p.mousePointer = ScriptInt(v); }},
-};
+// A script word read as a value of `member`'s type: numbers in the en-US form, colours as
+// "&H80000005", Booleans as True or False.
+Variant ScriptValueOf(const Member& member, const std::wstring& word) {
+  switch (member.type) {
+    case ValueType::Color:
+      return static_cast<std::int32_t>(ScriptColour(word));
+    case ValueType::Boolean:
+      return ScriptBoolean(word) != kFalse;
+    case ValueType::Int16:
+    case ValueType::Int32:
+    case ValueType::Enumeration:
+      return static_cast<std::int32_t>(ScriptInt(word));
+    case ValueType::Single:
+    case ValueType::Double:
+      return ScriptNumber(word);
+    case ValueType::String:
+      return word;
+    default:
+      throw ScriptError("set cannot store a " + ToUtf8(member.name) + "; use property");
+  }
+}
 
 }  // namespace
 
 void ScriptRunner::Set(const Arguments& args) {
-  for (const MemberSetter& setter : kMemberSetters) {
-    if (args[0] != setter.name) continue;
-    setter.set(Control().State().properties, args[1]);
-    return;
+  const Member* member = FindMember(args[0]);
+  if (member == nullptr || member->IsMethod()) {
+    throw ScriptError("unknown property " + ToUtf8(args[0]));
   }
-  throw ScriptError("unknown property " + ToUtf8(args[0]));
+  StoreProperty(Control(), *member, ScriptValueOf(*member, args[1]));
 }
 
 void ScriptRunner::Value(const Arguments& args) { Control().SetValue(Local(args[0])); }

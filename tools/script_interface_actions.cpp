@@ -59,7 +59,11 @@ MouseSource& ScriptRunner::WindowNamed(const std::wstring& name) {
 }
 
 void ScriptRunner::Property(const Arguments& args) {
-  Control().PutProperty(args[0], ScriptValue(Local(args[1])));
+  // An object goes by reference (set), anything else by value (let), as a script would assign it.
+  const Variant value = ScriptValue(Local(args[1]));
+  const bool object =
+      std::holds_alternative<FontRef>(value) || std::holds_alternative<PictureRef>(value);
+  Control().PutProperty(args[0], value, object ? PutKind::Set : PutKind::Let);
 }
 
 void ScriptRunner::Get(const Arguments& args) {
