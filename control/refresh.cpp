@@ -23,122 +23,162 @@ void Try(Statement statement) {
 
 constexpr Rgb kDisabledManualBack = MakeRgb(235, 235, 228);
 
-}  // namespace
+// The phases of the full refresh, in the order it runs them. Each statement that fails is
+// skipped and the refresh goes on with the next.
+class FullRefresh {
+ public:
+  explicit FullRefresh(RefreshParts& parts)
+      : r_(parts),
+        p_(parts.state.properties),
+        drawing_(parts.platform.GetDrawing()),
+        layout_{parts.surface, parts.text1, parts.up, parts.down, drawing_} {}
 
-void RunFullRefresh(RefreshParts r) {
-  // 1. Dropped, not deferred, while the control rewrites its text.
-  if (r.state.changeGuard != 0) return;
-  PropertyMembers& p = r.state.properties;
-  DrawingServices& drawing = r.platform.GetDrawing();
-  Container& container = r.container;
-  const LayoutParts layout{r.surface, r.text1, r.up, r.down, drawing};
-
-  // 3. A clean, pixel-scaled surface that keeps what is drawn on it.
-  Try([&] { r.surface.Cls(); });
-  Try([&] { r.surface.SetScaleMode(ScaleUnit::Pixels); });
-  Try([&] { r.surface.SetAutoRedraw(true); });
-
-  // 4. System colours, and the theme decision: no theme library, no automatic theme.
-  Try([&] { r.state.systemColours = LoadSystemColors(drawing); });
-  if (!r.state.themeLibraryAvailable && p.xpGetTheme == xp_get_theme::AutomaticGetTheme) {
-    p.xpGetTheme = xp_get_theme::ManualGetTheme;
+  // A clean, pixel-scaled surface that keeps what is drawn on it.
+  void ClearTheSurface() {
+    Try([&] { r_.surface.Cls(); });
+    Try([&] { r_.surface.SetScaleMode(ScaleUnit::Pixels); });
+    Try([&] { r_.surface.SetAutoRedraw(true); });
   }
 
-  // 5. The edit format, remembered as both undo texts and as the accepted text.
-  Try([&] {
-    const ChangeGuardScope guard(r.state);
-    r.entry.ApplyMask(r.entry.EditMask());
-    const std::wstring text = r.text1.Text();
-    r.state.firstUndoText = text;
-    r.state.secondUndoText = text;
-    r.entry.RememberAcceptedText(text);
-  });
-
-  // 6. and 7. Enabled states and the back colour.
-  const bool enabled = p.enabled != kFalse;
-  Try([&] { r.surface.SetEnabled(enabled); });
-  Try([&] { r.up.SetEnabled(enabled); });
-  Try([&] { r.down.SetEnabled(enabled); });
-  const Rgb back = TranslateColor(drawing, p.backColor);
-  Try([&] { r.text1.SetBackColor(back); });
-  Try([&] { r.surface.SetBackColor(back); });
-
-  // 8. Design mode always draws the control enabled.
-  if (!RunMode(container) || enabled) {
-    Try([&] { r.text1.SetEnabled(true); });
-    Try([&] { r.text1.SetForeColor(TranslateColor(drawing, p.foreColor)); });
-  } else {
-    Try([&] { r.text1.SetEnabled(false); });
-    if (p.appearance == appearance::WindowsAppearance &&
-        p.xpGetTheme == xp_get_theme::ManualGetTheme) {
-      Try([&] { r.surface.SetBackColor(kDisabledManualBack); });
-      Try([&] { r.text1.SetBackColor(kDisabledManualBack); });
+  // The system colours now, and the theme decision: without the theme library the theme can
+  // only be the manual one.
+  void TakeTheSystemColoursAndTheme() {
+    Try([&] { r_.state.systemColours = LoadSystemColors(drawing_); });
+    if (!r_.state.themeLibraryAvailable && p_.xpGetTheme == xp_get_theme::AutomaticGetTheme) {
+      p_.xpGetTheme = xp_get_theme::ManualGetTheme;
     }
   }
 
-  // 9. to 11. Layout between the height rules; a height change refreshes inside.
-  ApplyNewInstanceHeight(r.state, r.surface);
-  ArrangeChildren(r.state, layout);
-  ApplyMinimumHeight(r.state, layout);
-  CentreText1(layout);
-
-  // 12. Pointer and lock.
-  Try([&] { r.text1.SetMousePointer(p.mousePointer); });
-  Try([&] { r.text1.SetMouseIcon(p.mouseIcon); });
-  Try([&] { r.text1.SetLocked(p.locked != kFalse); });
-  if (!r.text1.Locked()) {
+  // The text in the edit format, remembered as both undo texts and as the accepted text.
+  void ShowTheEditFormat() {
     Try([&] {
-      r.surface.SetMousePointer(r.text1.MousePointer() > 0 ? p.mousePointer : mouse_pointer::IBeam);
-    });
-  } else {
-    Try([&] { r.text1.SetMousePointer(mouse_pointer::Arrow); });
-    Try([&] { r.surface.SetMousePointer(mouse_pointer::Arrow); });
-  }
-
-  // 13. The frame.
-  if (p.appearance == appearance::WindowsAppearance) {
-    Try([&] { DrawThemedFrame(p, {r.surface, r.text1, drawing, container}); });
-  } else if (p.appearance == appearance::Standard3DAppearance) {
-    Try([&] {
-      const BevelColours colours = ChooseBevelColours(p.edit3DOption, r.state.systemColours,
-                                                      TranslateColor(drawing, p.edit3DColor));
-      Draw3DFrame(r.surface.Dc(), r.surface.ScaleWidth(), r.surface.ScaleHeight(), p.border3DStyle,
-                  colours);
+      const ChangeGuardScope guard(r_.state);
+      r_.entry.ApplyMask(r_.entry.EditMask());
+      const std::wstring text = r_.text1.Text();
+      r_.state.firstUndoText = text;
+      r_.state.secondUndoText = text;
+      r_.entry.RememberAcceptedText(text);
     });
   }
 
-  // 14. A locked text box disables the buttons.
-  const bool buttonsEnabled = !r.text1.Locked() && enabled;
-  Try([&] { r.up.SetEnabled(buttonsEnabled); });
-  Try([&] { r.down.SetEnabled(buttonsEnabled); });
+  // Enabled states and the back colour; in design mode the control is always drawn enabled,
+  // and a disabled control in the manual theme gets the theme's disabled back colour.
+  void ApplyEnabledStateAndColours() {
+    const bool enabled = p_.enabled != kFalse;
+    Try([&] { r_.surface.SetEnabled(enabled); });
+    Try([&] { r_.up.SetEnabled(enabled); });
+    Try([&] { r_.down.SetEnabled(enabled); });
+    const Rgb back = TranslateColor(drawing_, p_.backColor);
+    Try([&] { r_.text1.SetBackColor(back); });
+    Try([&] { r_.surface.SetBackColor(back); });
+    if (!RunMode(r_.container) || enabled) {
+      Try([&] { r_.text1.SetEnabled(true); });
+      Try([&] { r_.text1.SetForeColor(TranslateColor(drawing_, p_.foreColor)); });
+      return;
+    }
+    Try([&] { r_.text1.SetEnabled(false); });
+    if (p_.appearance == appearance::WindowsAppearance &&
+        p_.xpGetTheme == xp_get_theme::ManualGetTheme) {
+      Try([&] { r_.surface.SetBackColor(kDisabledManualBack); });
+      Try([&] { r_.text1.SetBackColor(kDisabledManualBack); });
+    }
+  }
 
-  // 15. The buttons, shown and painted normal, or hidden.
-  const bool spin = p.buttonSpin != kFalse;
-  Try([&] { r.up.SetVisible(spin); });
-  Try([&] { r.down.SetVisible(spin); });
-  if (spin) {
+  // The children laid out between the height adjustments; a height change asked of the
+  // container runs a whole refresh inside.
+  void LayOutTheChildren() {
+    ApplyNewInstanceHeight(r_.state, r_.surface);
+    ArrangeChildren(r_.state, layout_);
+    ApplyMinimumHeight(r_.state, layout_);
+    CentreText1(layout_);
+  }
+
+  // Text1's pointer, icon and lock; the surface shows the text's pointer, or the arrow over a
+  // locked text.
+  void ApplyPointersAndLock() {
+    Try([&] { r_.text1.SetMousePointer(p_.mousePointer); });
+    Try([&] { r_.text1.SetMouseIcon(p_.mouseIcon); });
+    Try([&] { r_.text1.SetLocked(p_.locked != kFalse); });
+    if (!r_.text1.Locked()) {
+      Try([&] {
+        r_.surface.SetMousePointer(r_.text1.MousePointer() > 0 ? p_.mousePointer
+                                                               : mouse_pointer::IBeam);
+      });
+      return;
+    }
+    Try([&] { r_.text1.SetMousePointer(mouse_pointer::Arrow); });
+    Try([&] { r_.surface.SetMousePointer(mouse_pointer::Arrow); });
+  }
+
+  void DrawTheFrame() {
+    if (p_.appearance == appearance::WindowsAppearance) {
+      Try([&] { DrawThemedFrame(p_, {r_.surface, r_.text1, drawing_, r_.container}); });
+    } else if (p_.appearance == appearance::Standard3DAppearance) {
+      Try([&] {
+        const BevelColours colours = ChooseBevelColours(p_.edit3DOption, r_.state.systemColours,
+                                                        TranslateColor(drawing_, p_.edit3DColor));
+        Draw3DFrame(r_.surface.Dc(), r_.surface.ScaleWidth(), r_.surface.ScaleHeight(),
+                    p_.border3DStyle, colours);
+      });
+    }
+  }
+
+  // The buttons: disabled by a locked text, shown and painted normal or hidden; in spin-only
+  // mode the text is read-only while the buttons stay enabled.
+  void ShowTheSpinButtons() {
+    const bool buttonsEnabled = !r_.text1.Locked() && p_.enabled != kFalse;
+    Try([&] { r_.up.SetEnabled(buttonsEnabled); });
+    Try([&] { r_.down.SetEnabled(buttonsEnabled); });
+    const bool spin = p_.buttonSpin != kFalse;
+    Try([&] { r_.up.SetVisible(spin); });
+    Try([&] { r_.down.SetVisible(spin); });
+    if (!spin) return;
     std::uint8_t normal = 0;
-    Try([&] { r.paintUp(normal); });
-    Try([&] { r.paintDown(normal); });
+    Try([&] { r_.paintUp(normal); });
+    Try([&] { r_.paintDown(normal); });
+    if (p_.buttonSpinEdit == button_spin_edit::DisabledEdit) {
+      Try([&] { r_.text1.SetLocked(true); });
+      Try([&] { r_.text1.SetMousePointer(mouse_pointer::Arrow); });
+      Try([&] { r_.surface.SetMousePointer(mouse_pointer::Arrow); });
+    }
   }
 
-  // 16. Spin-only mode: the text is read-only, the buttons stay enabled.
-  if (spin && p.buttonSpinEdit == button_spin_edit::DisabledEdit) {
-    Try([&] { r.text1.SetLocked(true); });
-    Try([&] { r.text1.SetMousePointer(mouse_pointer::Arrow); });
-    Try([&] { r.surface.SetMousePointer(mouse_pointer::Arrow); });
+  void TakeTheContainersToolTip() {
+    Try([&] { r_.text1.SetToolTipText(r_.container.ExtenderToolTipText()); });
   }
 
-  // 17. The container's tooltip.
-  Try([&] { r.text1.SetToolTipText(container.ExtenderToolTipText()); });
-
-  // 18. Without the focus, the display format.
-  if (!r.state.hasFocus) {
+  // Without the focus the number shows in the display format.
+  void ShowTheDisplayFormatUnlessFocused() {
+    if (r_.state.hasFocus) return;
     Try([&] {
-      const ChangeGuardScope guard(r.state);
-      r.entry.ApplyMask(r.entry.DisplayMask());
+      const ChangeGuardScope guard(r_.state);
+      r_.entry.ApplyMask(r_.entry.DisplayMask());
     });
   }
+
+ private:
+  RefreshParts& r_;
+  PropertyMembers& p_;
+  DrawingServices& drawing_;
+  const LayoutParts layout_;
+};
+
+}  // namespace
+
+void RunFullRefresh(RefreshParts parts) {
+  // Dropped, not deferred, while the control rewrites its text.
+  if (parts.state.changeGuard != 0) return;
+  FullRefresh refresh(parts);
+  refresh.ClearTheSurface();
+  refresh.TakeTheSystemColoursAndTheme();
+  refresh.ShowTheEditFormat();
+  refresh.ApplyEnabledStateAndColours();
+  refresh.LayOutTheChildren();
+  refresh.ApplyPointersAndLock();
+  refresh.DrawTheFrame();
+  refresh.ShowTheSpinButtons();
+  refresh.TakeTheContainersToolTip();
+  refresh.ShowTheDisplayFormatUnlessFocused();
 }
 
 }  // namespace kovra

@@ -46,12 +46,12 @@ int HalfHeight(float sh);
 // ArrangeChildren: Up, Down and Text1 sized and placed; stores the spin button width.
 void ArrangeChildren(ControlState& state, LayoutParts parts);
 
-// Height rule 1: a new control lower than 285 twips is raised to 285 twips (the container's
+// A new control lower than 285 twips is raised to 285 twips (the container's
 // resize notification runs inside); the new-instance flag is cleared either way.
 void ApplyNewInstanceHeight(ControlState& state, ControlSurface& surface);
-// Height rule 2: the control grows to Text1's height plus the frame band when it is lower.
+// The control grows to Text1's height plus the frame band when it is lower.
 void ApplyMinimumHeight(const ControlState& state, LayoutParts parts);
-// Height rule 3: Text1 centred vertically in the surface's height.
+// Text1 centred vertically in the surface's height.
 void CentreText1(LayoutParts parts);
 
 }  // namespace kovra
