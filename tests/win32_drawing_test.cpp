@@ -11,7 +11,7 @@
 #include "frame/themed_frame.h"
 #include "platform/headless/headless_drawing.h"
 #include "platform/headless/headless_surfaces.h"
-#include "platform/win32/drawing_probe.h"
+#include "platform/win32/test_support/drawing_probe.h"
 #include "spin/spin_renderer.h"
 #include "tests/support/control_fixture.h"
 #include "tests/support/raster_probe.h"

@@ -7,7 +7,7 @@
 
 #include "platform/headless/recording_services.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/message_box_recorder.h"
+#include "platform/win32/test_support/message_box_recorder.h"
 #include "platform/win32/win32_platform.h"
 #include "tests/support/test_platform.h"
 #include "tests/support/win32_probe.h"
