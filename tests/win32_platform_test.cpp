@@ -17,6 +17,7 @@
 #include "control/property_access.h"
 #include "platform/headless/headless_text_box.h"
 #include "platform/headless/recording_services.h"
+#include "testing/control_probe.h"
 #include "tests/support/test_platform.h"
 #include "tests/support/win32_probe.h"
 
@@ -24,7 +25,6 @@ namespace kovra::test {
 namespace {
 
 using namespace std::chrono_literals;
-namespace probe = win32_probe;
 
 constexpr std::int16_t kShift = shift_state::Shift;
 constexpr std::int16_t kCtrl = shift_state::Ctrl;
@@ -136,9 +136,9 @@ TEST_F(Win32TextBoxTest, IsASingleLineEditChildOfTheControlWindow) {
   ASSERT_NE(Box().WindowHandle(), 0u);
   ASSERT_NE(surface_->WindowHandle(), 0u);
   EXPECT_NE(Box().WindowHandle(), surface_->WindowHandle());
-  EXPECT_EQ(probe::WindowClassName(Box().WindowHandle()), L"Edit");
-  EXPECT_EQ(probe::WindowClassName(surface_->WindowHandle()), L"KovraDoubleSurface");
-  EXPECT_EQ(probe::ParentWindow(Box().WindowHandle()), surface_->WindowHandle());
+  EXPECT_EQ(win32_probe::WindowClassName(Box().WindowHandle()), L"Edit");
+  EXPECT_EQ(win32_probe::WindowClassName(surface_->WindowHandle()), L"KovraDoubleSurface");
+  EXPECT_EQ(win32_probe::ParentWindow(Box().WindowHandle()), surface_->WindowHandle());
   EXPECT_TRUE(Box().Text().empty());
   EXPECT_FALSE(Box().Locked());
 }
@@ -155,7 +155,7 @@ TEST_F(Win32TextBoxTest, AssigningNotifiesOnceInsideTheAssignmentWithTheCaretAlr
   EXPECT_EQ(Box().SelStart(), 0);
   EXPECT_EQ(Box().SelLength(), 0);
   // Nothing arrives later through the message loop either.
-  probe::PumpMessagesUntil([] { return false; }, 20ms);
+  win32_probe::PumpMessagesUntil([] { return false; }, 20ms);
   EXPECT_EQ(log_.changes, 1);
 }
 
@@ -273,10 +273,10 @@ TEST_F(Win32TextBoxTest, FontsAreKeptAsObjectsAndGivenToTheWindows) {
   EXPECT_EQ(Box().GetFont(), font);
   EXPECT_EQ(surface_->GetFont(), font);
   for (std::uintptr_t window : {Box().WindowHandle(), surface_->WindowHandle()}) {
-    const auto facts = probe::WindowFont(window);
+    const auto facts = win32_probe::WindowFont(window);
     ASSERT_TRUE(facts.has_value());
     EXPECT_EQ(facts->face, L"Plain Sans");
-    EXPECT_EQ(facts->height, probe::CharacterHeight(12.0f));
+    EXPECT_EQ(facts->height, win32_probe::CharacterHeight(12.0f));
     EXPECT_TRUE(facts->bold);
     EXPECT_TRUE(facts->italic);
     EXPECT_FALSE(facts->underline);
@@ -285,14 +285,14 @@ TEST_F(Win32TextBoxTest, FontsAreKeptAsObjectsAndGivenToTheWindows) {
 
 TEST_F(Win32TextBoxTest, TakingTheFocusMovesTheKeyboardFocusToTheEdit) {
   Box().SetFocus();
-  EXPECT_EQ(probe::FocusWindow(), Box().WindowHandle());
+  EXPECT_EQ(win32_probe::FocusWindow(), Box().WindowHandle());
 }
 
 TEST_F(Win32TextBoxTest, ATextBoxWhoseWindowWentWithItsParentLetsGoOfIt) {
   const std::uintptr_t edit = Box().WindowHandle();
   surface_.reset();  // destroys the EDIT child too
   EXPECT_EQ(Box().WindowHandle(), 0u);
-  EXPECT_EQ(probe::WindowClassName(edit), L"");
+  EXPECT_EQ(win32_probe::WindowClassName(edit), L"");
   text1_.reset();  // must not touch the dead handle
 }
 
@@ -490,7 +490,7 @@ TEST_F(Win32PlatformTest, PastingWithNoTextOnTheClipboardChangesNothing) {
   Box().SetText(L"12345");
   Box().SetSelStart(1);
   Box().SetSelLength(2);
-  probe::EmptyClipboard();
+  win32_probe::EmptyClipboard();
   Box().PressKey(kVkV, kCtrl, 22);
   EXPECT_EQ(Box().Text(), L"12345");
   EXPECT_EQ(Box().SelLength(), 2);
@@ -503,7 +503,7 @@ TEST_F(Win32PlatformTest, TheClipboardRoundTripsUnicodeText) {
   Clipboard& clipboard = Get().GetClipboard();
   const std::wstring text = L"1\u00A0234,5 \u20AC \u00FC\r\nzwei";
   clipboard.SetText(text);
-  EXPECT_TRUE(probe::ClipboardHasText());
+  EXPECT_TRUE(win32_probe::ClipboardHasText());
   EXPECT_EQ(clipboard.GetText(), text);
   clipboard.SetText(L"");
   EXPECT_EQ(clipboard.GetText(), L"");
@@ -511,8 +511,8 @@ TEST_F(Win32PlatformTest, TheClipboardRoundTripsUnicodeText) {
 
 TEST_F(Win32PlatformTest, AClipboardWithoutTextReadsAsEmpty) {
   Get().GetClipboard().SetText(L"x");
-  probe::EmptyClipboard();
-  EXPECT_FALSE(probe::ClipboardHasText());
+  win32_probe::EmptyClipboard();
+  EXPECT_FALSE(win32_probe::ClipboardHasText());
   EXPECT_EQ(Get().GetClipboard().GetText(), L"");
 }
 
@@ -560,7 +560,7 @@ TEST_F(Win32PlatformTest, AnEnabledTimerTicksThroughTheMessageLoop) {
   timer->SetEnabled(true);
   EXPECT_TRUE(timer->Enabled());
   EXPECT_EQ(timer->Interval(), 5);
-  EXPECT_TRUE(probe::PumpMessagesUntil([&] { return ticks >= 3; }, 5s));
+  EXPECT_TRUE(win32_probe::PumpMessagesUntil([&] { return ticks >= 3; }, 5s));
 }
 
 TEST_F(Win32PlatformTest, ATimerThatStopsInItsTickTicksOnce) {
@@ -572,8 +572,8 @@ TEST_F(Win32PlatformTest, ATimerThatStopsInItsTickTicksOnce) {
   });
   timer->SetInterval(1);
   timer->SetEnabled(true);
-  EXPECT_TRUE(probe::PumpMessagesUntil([&] { return ticks >= 1; }, 5s));
-  probe::PumpMessagesUntil([] { return false; }, 60ms);
+  EXPECT_TRUE(win32_probe::PumpMessagesUntil([&] { return ticks >= 1; }, 5s));
+  win32_probe::PumpMessagesUntil([] { return false; }, 60ms);
   EXPECT_EQ(ticks, 1);
 }
 
@@ -588,7 +588,7 @@ TEST_F(Win32PlatformTest, DisabledTimersAndTimersWithoutIntervalNeverTick) {
   disabled->SetEnabled(false);
   zero->SetEnabled(true);
   zero->SetInterval(0);
-  probe::PumpMessagesUntil([] { return false; }, 60ms);
+  win32_probe::PumpMessagesUntil([] { return false; }, 60ms);
   EXPECT_EQ(ticks, 0);
 }
 
@@ -604,7 +604,7 @@ TEST_F(Win32PlatformTest, TheVisualStylesLibraryIsFound) {
 Separators ProbeSeparators(Platform& platform) {
   KovraDouble control(platform);
   control.Initialize();
-  return control.State().separators;
+  return probe::State(control).separators;
 }
 
 // The run's separators, printed for the log; KnownSeparators holds them to a prepared locale.
