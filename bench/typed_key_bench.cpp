@@ -10,6 +10,7 @@
 #include "bench/ratio_report.h"
 #include "control/kovra_double.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/headless/headless_text_box.h"
 #include "testing/control_probe.h"
 
 namespace {
@@ -21,7 +22,7 @@ void TypedKey(benchmark::State& state) {
   control.Initialize();
   control.InitProperties();
   control.EnterFocus();
-  kovra::TextBox& box = control.Text1();
+  auto& box = dynamic_cast<kovra::headless::HeadlessTextBox&>(control.Text1());
   const std::wstring start = L"12.50";
   for (auto _ : state) {
     kovra::probe::PutTextAsWritten(control, start);

@@ -15,6 +15,7 @@
 #include "base/control_error.h"
 #include "control/kovra_double.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/headless/headless_text_box.h"
 #include "testing/control_probe.h"
 #include "tools/script_keys.h"
 #include "tools/utf8.h"
@@ -91,7 +92,7 @@ class Session {
 
  private:
   void Act() {
-    TextBox& box = control_.Text1();
+    auto& box = dynamic_cast<headless::HeadlessTextBox&>(control_.Text1());
     const auto type = [&](wchar_t c) {
       action_ = "type " + std::to_string(static_cast<int>(c));
       const tools::KeyStroke k = tools::TypedKey(c);

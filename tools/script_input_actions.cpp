@@ -69,7 +69,7 @@ void ScriptRunner::Type(const Arguments& args) {
   for (const std::wstring& word : args) {
     for (wchar_t c : Local(word)) {
       const KeyStroke k = TypedKey(c);
-      box.PressKey(k.keyCode, k.shift, k.character);
+      Platform().PressKey(box, k.keyCode, k.shift, k.character);
     }
   }
 }
@@ -81,7 +81,8 @@ void ScriptRunner::Key(const Arguments& args) {
   } catch (const std::invalid_argument& e) {
     throw ScriptError(e.what());
   }
-  for (const KeyStroke& k : strokes) Control().Text1().PressKey(k.keyCode, k.shift, k.character);
+  TextBox& box = Control().Text1();
+  for (const KeyStroke& k : strokes) Platform().PressKey(box, k.keyCode, k.shift, k.character);
 }
 
 void ScriptRunner::ClipboardText(const Arguments& args) {
