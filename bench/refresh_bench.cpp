@@ -5,6 +5,7 @@
 #include "control/kovra_double.h"
 #include "core/enumerations.h"
 #include "platform/headless/headless_platform.h"
+#include "testing/control_probe.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ struct PlacedControl {
     control.SetContainer(&platform.container);
     control.Initialize();
     control.InitProperties();
-    kovra::PropertyMembers& p = control.State().properties;
+    kovra::PropertyMembers& p = kovra::probe::State(control).properties;
     p.buttonSpin = kovra::kTrue;
     p.appearance = kovra::appearance::Standard3DAppearance;
     control.UserControl().SetExtent(120, 21);

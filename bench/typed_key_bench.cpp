@@ -10,6 +10,8 @@
 #include "bench/ratio_report.h"
 #include "control/kovra_double.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/headless/headless_text_box.h"
+#include "testing/control_probe.h"
 
 namespace {
 
@@ -20,12 +22,10 @@ void TypedKey(benchmark::State& state) {
   control.Initialize();
   control.InitProperties();
   control.EnterFocus();
-  kovra::TextBox& box = control.Text1();
+  auto& box = dynamic_cast<kovra::headless::HeadlessTextBox&>(control.Text1());
   const std::wstring start = L"12.50";
   for (auto _ : state) {
-    control.State().changeGuard = 1;
-    box.SetText(start);
-    control.State().changeGuard = 0;
+    kovra::probe::PutTextAsWritten(control, start);
     box.SetSelStart(1);
     box.PressKey(L'3', 0, L'3');  // gives 132.50
     platform.container.events.clear();

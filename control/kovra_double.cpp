@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "control/control_internals.h"
 #include "core/events.h"
 
 namespace kovra {
@@ -39,6 +40,10 @@ std::unique_ptr<Timer> MakeTimer(Platform& platform, int interval) {
 }
 
 }  // namespace
+
+ControlState& ControlInternals::State(KovraDouble& control) { return control.state_; }
+
+EntryEngine& ControlInternals::Entry(KovraDouble& control) { return control.Entry(); }
 
 KovraDouble::Parts::Parts(KovraDouble& control)
     : surface(control.platform_.CreateControlSurface()),

@@ -12,7 +12,6 @@
 #include <string>
 #include <string_view>
 
-#include "base/lifetimebound.h"
 #include "base/variant.h"
 #include "control/container_link.h"
 #include "control/property_access.h"
@@ -24,6 +23,10 @@
 #include "spin/spin_behaviour.h"
 
 namespace kovra {
+
+namespace probe {
+class ControlProbe;
+}
 
 class KovraDouble final : private TextBoxEvents {
  public:
@@ -84,27 +87,27 @@ class KovraDouble final : private TextBoxEvents {
   void WriteProperties(PropertyBag& bag);
   void ReadProperties(PropertyBag& bag);
 
-  // The spin buttons' and hover tracking's state machines (their timers and the surfaces'
-  // mouse input are wired to them).
-  SpinController& Spin() { return Made().spin; }
-  HoverTracker& Hover() { return Made().hover; }
-
   Platform& GetPlatform() { return platform_; }
   // The link to the container: the site while there is one, the standard answers otherwise.
   Container& Site() { return container_; }
-  ControlState& State() { return state_; }
-  const ControlState& State() const KOVRA_LIFETIMEBOUND { return state_; }
-  // The inner parts, made on first use.
+  // The inner windows, made on first use.
   TextBox& Text1() const { return *Made().text1; }
   ControlSurface& UserControl() const { return *Made().surface; }
   PictureSurface& Up() const { return *Made().up; }
   PictureSurface& Down() const { return *Made().down; }
-  Timer& Timer1() const { return *Made().timer1; }
-  Timer& Timer2() const { return *Made().timer2; }
-  Timer& Timer3() const { return *Made().timer3; }
-  EntryEngine& Entry() const { return Made().entry; }
 
  private:
+  // The composed control's own files reach its state and engine through ControlInternals;
+  // tests, benchmarks, fuzzers and the driver look inside through the probe.
+  friend class ControlInternals;
+  friend class probe::ControlProbe;
+
+  EntryEngine& Entry() const { return Made().entry; }
+  // The spin buttons' and hover tracking's state machines (their timers and the surfaces'
+  // mouse input are wired to them).
+  SpinController& Spin() const { return Made().spin; }
+  HoverTracker& Hover() const { return Made().hover; }
+
   // Text1's notifications go to the entry engine.
   void Text1_Change() override { Entry().OnTextChange(); }
   void Text1_KeyPress(std::int16_t& keyAscii) override { Entry().OnKeyPress(keyAscii); }

@@ -4,6 +4,7 @@
 
 #include "base/coercion.h"
 #include "base/control_error.h"
+#include "control/control_internals.h"
 #include "control/kovra_double.h"
 #include "control/property_access.h"
 #include "core/member_fields.h"
@@ -39,9 +40,10 @@ Variant BagDefault(KovraDouble& control, const Member& member) {
 // The number as "Value" keeps it: "0." and DecimalPlaces zeros, so no grouping, the locale's
 // separator, and a trailing separator when there are no decimals.
 std::wstring SavedValueText(KovraDouble& control) {
-  const int places = control.State().properties.decimalPlaces;
-  const NumberMask saved{.grouped = false, .point = true, .decimals = places};
-  return FormatNumber(control.Entry().TextAsNumber(), saved, control.State().separators);
+  const ControlState& state = ControlInternals::State(control);
+  const NumberMask saved{
+      .grouped = false, .point = true, .decimals = state.properties.decimalPlaces};
+  return FormatNumber(ControlInternals::Entry(control).TextAsNumber(), saved, state.separators);
 }
 
 void Apply(KovraDouble& control, const PersistedKey& key, const Variant& value) {
@@ -49,7 +51,7 @@ void Apply(KovraDouble& control, const PersistedKey& key, const Variant& value) 
     case Loading::Store:
       return StoreProperty(control, *key.member, value);
     case Loading::StoreGuarded: {
-      const ChangeGuardScope guard(control.State());
+      const ChangeGuardScope guard(ControlInternals::State(control));
       return StoreProperty(control, *key.member, value);
     }
     case Loading::Setter:
@@ -64,7 +66,7 @@ void Apply(KovraDouble& control, const PersistedKey& key, const Variant& value) 
 // setter. The font attributes are taken up again from Text1's font object. These last steps
 // are skipped one by one when they fail.
 void LoadValue(KovraDouble& control, const PersistedKey& key, PropertyBag& bag) {
-  ControlState& state = control.State();
+  ControlState& state = ControlInternals::State(control);
   const ChangeGuardScope guard(state);
   const Variant saved = bag.ReadProperty(key.key, DefaultValue(*key.member));
   control.Text1().SetText(ToText(saved, state.separators));
@@ -72,7 +74,8 @@ void LoadValue(KovraDouble& control, const PersistedKey& key, PropertyBag& bag) 
     std::wstring text = control.Text1().Text();
     if (const auto p = text.find(state.separators.group); p != std::wstring::npos) {
       text[p] = state.separators.decimal;
-      control.SetValue(control.Entry().GeneralText(ParseNumber(text, state.separators)));
+      const EntryEngine& entry = ControlInternals::Entry(control);
+      control.SetValue(entry.GeneralText(ParseNumber(text, state.separators)));
     }
   } catch (const ControlError&) {
   }

@@ -3,6 +3,7 @@
 #include "base/coercion.h"
 #include "base/control_error.h"
 #include "base/version.h"
+#include "control/control_internals.h"
 #include "control/kovra_double.h"
 #include "core/enumerations.h"
 #include "core/member_fields.h"
@@ -38,7 +39,7 @@ void ShowRefusal(KovraDouble& control) {
 
 // Stores a member property after its check; false when the check refused the value.
 bool StoreChecked(KovraDouble& control, const Member& member, const Variant& value) {
-  ControlState& state = control.State();
+  ControlState& state = ControlInternals::State(control);
   PropertyMembers changed = state.properties;
   StoreField(changed, member, value, state.separators);  // throws before anything is stored
   if (member.check != Check::None) {
@@ -55,14 +56,13 @@ bool StoreChecked(KovraDouble& control, const Member& member, const Variant& val
 // Writes `bound` as the text, through the change handling, when the text's number lies beyond
 // it (above it for an upper bound).
 void BringTextWithin(KovraDouble& control, double bound, bool upper) {
-  const double number = control.Entry().TextAsNumber();
-  if (upper ? number > bound : number < bound) {
-    control.Text1().SetText(control.Entry().GeneralText(bound));
-  }
+  const EntryEngine& entry = ControlInternals::Entry(control);
+  const double number = entry.TextAsNumber();
+  if (upper ? number > bound : number < bound) control.Text1().SetText(entry.GeneralText(bound));
 }
 
 void KeepTextInSpinRange(KovraDouble& control, AfterStore after) {
-  const PropertyMembers& p = control.State().properties;
+  const PropertyMembers& p = ControlInternals::State(control).properties;
   if (p.buttonSpin == kFalse) return;
   switch (after) {
     case AfterStore::BringTextIntoSpinRange:
@@ -105,7 +105,7 @@ void RequirePut(const Member& member, PutKind kind) {
 Variant GetProperty(KovraDouble& control, const Member& member) {
   switch (member.home) {
     case Home::Member:
-      return ReadField(control.State().properties, member);
+      return ReadField(ControlInternals::State(control).properties, member);
     case Home::TextBox:
       return member.textBox->get(control.Text1());
     case Home::Value:
@@ -119,10 +119,11 @@ Variant GetProperty(KovraDouble& control, const Member& member) {
 }
 
 void StoreProperty(KovraDouble& control, const Member& member, const Variant& value) {
-  const Separators& separators = control.State().separators;
+  ControlState& state = ControlInternals::State(control);
+  const Separators& separators = state.separators;
   switch (member.home) {
     case Home::Member:
-      return StoreField(control.State().properties, member, value, separators);
+      return StoreField(state.properties, member, value, separators);
     case Home::TextBox:
       if (member.textBox->put == nullptr) throw ControlError(ErrorCode::ReadOnly);
       return member.textBox->put(control.Text1(), value, separators);
@@ -138,9 +139,10 @@ void StoreProperty(KovraDouble& control, const Member& member, const Variant& va
 
 void PutProperty(KovraDouble& control, const Member& member, const Variant& value, PutKind kind) {
   RequirePut(member, kind);
+  const ControlState& state = ControlInternals::State(control);
   switch (member.home) {
     case Home::Value:
-      return control.SetValue(ToText(value, control.State().separators));  // notifies itself
+      return control.SetValue(ToText(value, state.separators));  // notifies itself
     case Home::Member:
       if (!StoreChecked(control, member, value)) return;
       break;
@@ -150,12 +152,13 @@ void PutProperty(KovraDouble& control, const Member& member, const Variant& valu
   }
   KeepTextInSpinRange(control, member.afterStore);
   control.Site().PropertyChanged(member.name, member.dispatchId);
-  if (RepaintWanted(control.State().properties, member.repaint)) control.UserControl_Resize();
+  if (RepaintWanted(state.properties, member.repaint)) control.UserControl_Resize();
 }
 
 void InvokeMethod(KovraDouble& control, const Member& member, std::span<const Variant> arguments) {
   if (member.textBoxMethod != nullptr) {
-    return member.textBoxMethod(control.Text1(), arguments, control.State().separators);
+    const Separators& separators = ControlInternals::State(control).separators;
+    return member.textBoxMethod(control.Text1(), arguments, separators);
   }
   switch (member.controlMethod) {
     case ControlMethod::Refresh:

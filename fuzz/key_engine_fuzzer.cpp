@@ -15,6 +15,8 @@
 #include "base/control_error.h"
 #include "control/kovra_double.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/headless/headless_text_box.h"
+#include "testing/control_probe.h"
 #include "tools/script_keys.h"
 #include "tools/utf8.h"
 
@@ -60,7 +62,7 @@ class Session {
     control_.SetContainer(&platform_.container);
     control_.Initialize();
     control_.InitProperties();
-    PropertyMembers& p = control_.State().properties;
+    PropertyMembers& p = probe::State(control_).properties;
     p.decimalPlaces = data.ConsumeBool() ? data.ConsumeIntegralInRange<std::int16_t>(0, 4)
                                          : data.ConsumeIntegralInRange<std::int16_t>(0, 40);
     p.minValue = data.PickValueInArray(kMinValues);
@@ -82,7 +84,7 @@ class Session {
       if (trace) {
         std::fprintf(stderr, "%-24s -> \"%s\" caret %d+%d focus %d\n", action_.c_str(),
                      tools::ToUtf8(control_.Text1().Text()).c_str(), control_.Text1().SelStart(),
-                     control_.Text1().SelLength(), control_.State().hasFocus ? 1 : 0);
+                     control_.Text1().SelLength(), probe::State(control_).hasFocus ? 1 : 0);
       }
       Check();
     }
@@ -90,13 +92,13 @@ class Session {
 
  private:
   void Act() {
-    TextBox& box = control_.Text1();
+    auto& box = dynamic_cast<headless::HeadlessTextBox&>(control_.Text1());
     const auto type = [&](wchar_t c) {
       action_ = "type " + std::to_string(static_cast<int>(c));
       const tools::KeyStroke k = tools::TypedKey(c);
       box.PressKey(k.keyCode, k.shift, k.character);
     };
-    const wchar_t d = control_.State().separators.decimal;
+    const wchar_t d = probe::State(control_).separators.decimal;
     switch (data_.ConsumeIntegralInRange(0, 9)) {
       case 0:
       case 1:
@@ -126,7 +128,7 @@ class Session {
       }
       case 6:
         action_ = "focus";
-        if (control_.State().hasFocus) {
+        if (probe::State(control_).hasFocus) {
           bool cancel = false;
           control_.Text1_Validate(cancel);
           if (!cancel) control_.ExitFocus();
@@ -154,7 +156,7 @@ class Session {
   }
 
   void Check() {
-    const ControlState& state = control_.State();
+    const ControlState& state = probe::State(control_);
     const std::wstring text = control_.Text1().Text();
     if (state.changeGuard != 0) Broken("the change guard is clear between events", text);
     if (!platform_.container.events.empty()) changed_ = true;

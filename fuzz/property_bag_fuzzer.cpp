@@ -15,6 +15,7 @@
 #include "control/persistence.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/text_property_bag.h"
+#include "testing/control_probe.h"
 
 namespace {
 
@@ -95,9 +96,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   try {
     control.ReadProperties(bag);
   } catch (const ControlError&) {
-    // A value of the wrong kind ends loading with the control's error: as specified.
+    // A value of the wrong kind ends loading with the control's error, as it should.
   }
-  if (control.State().changeGuard != 0) __builtin_trap();
+  if (probe::State(control).changeGuard != 0) __builtin_trap();
   control.UserControl_Resize();
   try {
     (void)control.Value();

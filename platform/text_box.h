@@ -134,10 +134,6 @@ class TextBox : public ChildWindow, public MouseSource {
   // Whether the selection is hidden while the box has no focus (read only; the default True).
   virtual bool HideSelection() const { return true; }
 
-  // The user's input, delivered as the platform delivers a key: key-down, then the character
-  // (when the key makes one), then key-up. `character` 0 means the key makes no character.
-  virtual void PressKey(std::int16_t keyCode, std::int16_t shift, wchar_t character) = 0;
-
  private:
   struct LinkSettings {
     std::wstring item;

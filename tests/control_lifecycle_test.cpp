@@ -2,6 +2,7 @@
 // the text box holding a bare 0, and the fonts taken from the container.
 #include <gtest/gtest.h>
 
+#include "testing/control_probe.h"
 #include "tests/support/control_fixture.h"
 
 namespace kovra::test {
@@ -17,8 +18,8 @@ TEST_P(LifecycleTest, TheLocaleProbeFindsTheLocalesOwnSeparators) {
   if (!known) GTEST_SKIP() << "this run names no separators for its locale";
   KovraDouble control(platform_->Get());
   control.Initialize();
-  EXPECT_EQ(control.State().separators.decimal, known->decimal);
-  EXPECT_EQ(control.State().separators.group, known->group);
+  EXPECT_EQ(probe::State(control).separators.decimal, known->decimal);
+  EXPECT_EQ(probe::State(control).separators.group, known->group);
 }
 
 TEST_P(LifecycleTest, InitPropertiesLeavesABareZeroBeforeTheFirstRefresh) {
@@ -28,8 +29,8 @@ TEST_P(LifecycleTest, InitPropertiesLeavesABareZeroBeforeTheFirstRefresh) {
   Control().InitProperties();
   // The Value write ran while DecimalPlaces was still 0: no decimals yet.
   EXPECT_EQ(Text(), L"0");
-  EXPECT_EQ(Control().State().firstUndoText, L"0");
-  EXPECT_EQ(Control().State().newInstance, 1);
+  EXPECT_EQ(probe::State(Control()).firstUndoText, L"0");
+  EXPECT_EQ(probe::State(Control()).newInstance, 1);
   EXPECT_EQ(EventNames(), std::vector<std::wstring>{L"Change"});
   // Only the Value write notifies; the defaults are stored silently.
   EXPECT_EQ(platform_->Container().changedProperties, std::vector<std::wstring>{L"Value"});

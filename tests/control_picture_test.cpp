@@ -7,6 +7,7 @@
 
 #include "core/enumerations.h"
 #include "platform/headless/headless_platform.h"
+#include "testing/control_probe.h"
 #include "tests/support/raster_probe.h"
 #include "tools/bitmap_font.h"
 
@@ -25,10 +26,10 @@ TEST(ControlPictureTest, ShowsTheFrameTheTextAndTheButtons) {
   control.SetContainer(&platform.container);
   control.Initialize();
   control.InitProperties();
-  control.State().properties.appearance = appearance::Standard3DAppearance;
-  control.State().properties.buttonSpin = kTrue;
-  control.State().properties.foreColor = 0x000000FF;
-  control.State().properties.backColor = 0x00C0FFFF;
+  probe::State(control).properties.appearance = appearance::Standard3DAppearance;
+  probe::State(control).properties.buttonSpin = kTrue;
+  probe::State(control).properties.foreColor = 0x000000FF;
+  probe::State(control).properties.backColor = 0x00C0FFFF;
   control.UserControl().SetExtent(120, 21);
   const Bitmap picture = tools::ComposeControlPicture(control);
   ASSERT_EQ(picture.width, 120);
@@ -38,7 +39,7 @@ TEST(ControlPictureTest, ShowsTheFrameTheTextAndTheButtons) {
   // The upper button in front of Text1, at its place: its raised highlight at (1, 1).
   const int left = static_cast<int>(control.Up().Left());
   EXPECT_EQ(picture.At(left + 1, 3), MakeRgb(255, 255, 255));
-  control.State().properties.buttonSpin = kFalse;
+  probe::State(control).properties.buttonSpin = kFalse;
   control.UserControl_Resize();
   const Bitmap hidden = tools::ComposeControlPicture(control);
   EXPECT_EQ(hidden.At(left + 1, 3), MakeRgb(255, 255, 192));  // Text1 reaches under them

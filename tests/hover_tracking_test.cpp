@@ -5,6 +5,7 @@
 #include "control/kovra_double.h"
 #include "core/events.h"
 #include "platform/headless/headless_platform.h"
+#include "testing/control_probe.h"
 
 namespace kovra {
 namespace {
@@ -43,16 +44,16 @@ class HoverTrackingTest : public ::testing::Test {
 
 TEST_F(HoverTrackingTest, EnterMoveAndExitWithTheLastMovesArguments) {
   Move(0, 1, 2);
-  EXPECT_TRUE(control_.Hover().Hovering());
-  EXPECT_TRUE(control_.Timer1().Enabled());
+  EXPECT_TRUE(probe::Hover(control_).Hovering());
+  EXPECT_TRUE(probe::Timer1(control_).Enabled());
   Move(0, 2, 3);
   PointerAt(150, 210, control_.Text1().WindowHandle());  // over Text1, inside: still hovering
-  EXPECT_TRUE(control_.Hover().Hovering());
+  EXPECT_TRUE(probe::Hover(control_).Hovering());
   PointerAt(100 + 120, 200 + 21, 0);  // on the far edge lines: still inside
-  EXPECT_TRUE(control_.Hover().Hovering());
+  EXPECT_TRUE(probe::Hover(control_).Hovering());
   PointerAt(99, 205, 0);
-  EXPECT_FALSE(control_.Hover().Hovering());
-  EXPECT_FALSE(control_.Timer1().Enabled());
+  EXPECT_FALSE(probe::Hover(control_).Hovering());
+  EXPECT_FALSE(probe::Timer1(control_).Enabled());
   EXPECT_EQ(Events(), (std::vector<std::wstring>{L"MouseEnter", L"MouseMove", L"MouseExit"}));
   const auto& exit = platform_.container.events.back();
   ASSERT_EQ(exit.arguments.size(), 4u);
@@ -64,14 +65,14 @@ TEST_F(HoverTrackingTest, DraggingInOrMovingOutsideTheSurfaceDoesNotEnter) {
   Move(mouse_button::Left, 1, 2);
   Move(0, -1, 2);
   Move(0, 1, 21);
-  EXPECT_FALSE(control_.Hover().Hovering());
+  EXPECT_FALSE(probe::Hover(control_).Hovering());
   EXPECT_TRUE(platform_.container.events.empty());
 }
 
 TEST_F(HoverTrackingTest, OverTheControlsOwnWindowThePointerIsInside) {
   Move(0, 1, 2);
   PointerAt(0, 0, control_.UserControl().WindowHandle());
-  EXPECT_TRUE(control_.Hover().Hovering());
+  EXPECT_TRUE(probe::Hover(control_).Hovering());
 }
 
 TEST_F(HoverTrackingTest, TheTextTakesTheHoverColourAndGivesItBack) {

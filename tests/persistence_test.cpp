@@ -11,6 +11,7 @@
 
 #include "base/control_error.h"
 #include "platform/headless/text_property_bag.h"
+#include "testing/control_probe.h"
 #include "tests/support/control_fixture.h"
 
 namespace kovra::test {
@@ -111,13 +112,13 @@ TEST_P(PersistenceTest, WhatTheSettersLeaveIsRestoredWithoutTheNewControlsHeight
   EXPECT_EQ(bag.Entries().back().second, Variant(L(L"1234.568")));
 
   Restored r = Restore(bag, GetParam());
-  const PropertyMembers& p = r.control->State().properties;
+  const PropertyMembers& p = probe::State(*r.control).properties;
   EXPECT_EQ(p.decimalPlaces, 3);
   EXPECT_EQ(p.useSeparator, kTrue);
   EXPECT_EQ(p.border3DStyle, 6);
   EXPECT_TRUE(r.control->Text1().GetFont()->italic);
   EXPECT_EQ(r.control->Text1().Text(), L(L"1234.568"));
-  EXPECT_EQ(r.control->State().newInstance, 0);  // a restored control keeps its height
+  EXPECT_EQ(probe::State(*r.control).newInstance, 0);  // a restored control keeps its height
 }
 
 TEST_P(PersistenceTest, WithoutDecimalsTheSavedTextEndsInTheSeparator) {
@@ -132,7 +133,7 @@ TEST_P(PersistenceTest, MissingKeysTakeTheDefaultsOfANewControl) {
   TextPropertyBag empty;
   Restored r = Restore(empty, GetParam());
   PropertyMembers expected = DefaultProperties();
-  const PropertyMembers& p = r.control->State().properties;
+  const PropertyMembers& p = probe::State(*r.control).properties;
   EXPECT_EQ(p.decimalPlaces, expected.decimalPlaces);
   EXPECT_EQ(p.maxValue, expected.maxValue);
   EXPECT_EQ(p.backColor, expected.backColor);
@@ -152,14 +153,14 @@ TEST_P(PersistenceTest, LoadingStoresUncheckedValuesWithoutMessagesOrNotificatio
   bag.Put(L"MouseIcon", std::make_shared<Picture>(Picture{L"hand"}));
   bag.Put(L"Value", L(L"1.50"));
   Restored r = Restore(bag, GetParam());
-  EXPECT_EQ(r.control->State().properties.winBorderWidth, 0);
-  EXPECT_EQ(r.control->State().properties.decimalPlaces, -1);
+  EXPECT_EQ(probe::State(*r.control).properties.winBorderWidth, 0);
+  EXPECT_EQ(probe::State(*r.control).properties.decimalPlaces, -1);
   EXPECT_TRUE(r.platform->Messages().empty());
   // Only the MouseIcon setter notifies; the members are stored silently.
   EXPECT_EQ(r.platform->Container().changedProperties, std::vector<std::wstring>{L"MouseIcon"});
-  ASSERT_NE(r.control->State().properties.mouseIcon, nullptr);
-  EXPECT_EQ(r.control->State().properties.mouseIcon->description, L"hand");
-  EXPECT_EQ(r.control->State().changeGuard, 0);
+  ASSERT_NE(probe::State(*r.control).properties.mouseIcon, nullptr);
+  EXPECT_EQ(probe::State(*r.control).properties.mouseIcon->description, L"hand");
+  EXPECT_EQ(probe::State(*r.control).changeGuard, 0);
 }
 
 TEST_P(PersistenceTest, AFailingReadEndsLoadingWithItsError) {
@@ -176,16 +177,13 @@ TEST_P(PersistenceTest, AFailingReadEndsLoadingWithItsError) {
   } catch (const ControlError& e) {
     EXPECT_EQ(e.code(), ErrorCode::TypeMismatch);
   }
-  EXPECT_EQ(control.State().properties.backColor, 0x123456u);  // read before the failure
-  EXPECT_EQ(control.State().properties.locked, kFalse);        // never reached
-  EXPECT_EQ(control.State().changeGuard, 0);
+  EXPECT_EQ(probe::State(control).properties.backColor, 0x123456u);  // read before the failure
+  EXPECT_EQ(probe::State(control).properties.locked, kFalse);        // never reached
+  EXPECT_EQ(probe::State(control).changeGuard, 0);
 }
 
 TEST_P(PersistenceTest, SavingATextThatIsNotANumberFailsAfterTheOtherKeys) {
-  {
-    ChangeGuardScope guard(Control().State());
-    Control().Text1().SetText(L"");
-  }
+  probe::PutTextAsWritten(Control(), L"");
   TextPropertyBag bag;
   EXPECT_THROW(Control().WriteProperties(bag), ControlError);
   EXPECT_EQ(bag.KeysWritten().size(), PersistedKeys().size() - 1);

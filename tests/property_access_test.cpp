@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "base/control_error.h"
+#include "testing/control_probe.h"
 #include "tests/support/control_fixture.h"
 
 namespace kovra::test {
@@ -20,10 +21,7 @@ class PropertyAccessTest : public ControlTest {
 
   // Whether a full refresh ran: it shows the number in the display mask again, so a text
   // left unformatted on purpose is the witness.
-  void PlantUnformattedText() {
-    ChangeGuardScope guard(Control().State());
-    Control().Text1().SetText(L"7");
-  }
+  void PlantUnformattedText() { probe::PutTextAsWritten(Control(), L"7"); }
   bool Refreshed() { return Text() != L"7"; }
 
   ErrorCode ErrorOf(const std::function<void()>& call) {
@@ -104,10 +102,7 @@ TEST_P(PropertyAccessTest, TurningSpinButtonsOnBringsTheTextIntoTheRange) {
 }
 
 TEST_P(PropertyAccessTest, SpinSettersOnATextThatIsNotANumberStoreButDoNotNotify) {
-  {
-    ChangeGuardScope guard(Control().State());
-    Control().Text1().SetText(L"");
-  }
+  probe::PutTextAsWritten(Control(), L"");
   Changed().clear();
   EXPECT_EQ(ErrorOf([&] { Put(L"ButtonSpin", true); }), ErrorCode::TypeMismatch);
   EXPECT_EQ(Get(L"ButtonSpin"), Variant(true));
@@ -124,7 +119,7 @@ TEST_P(PropertyAccessTest, AutomationCoercions) {
   Put(L"MaxValue", L(L"1234.5"));  // the locale's own decimal separator
   EXPECT_EQ(Get(L"MaxValue"), Variant(1234.5));
   Put(L"BackColor", std::int32_t{-2147483643});  // &H80000005 as a signed Long
-  EXPECT_EQ(Control().State().properties.backColor, 0x80000005u);
+  EXPECT_EQ(probe::State(Control()).properties.backColor, 0x80000005u);
   Put(L"Enabled", std::int16_t{0});
   EXPECT_EQ(Get(L"Enabled"), Variant(false));
   Put(L"UseSeparator", std::wstring(L"True"));
@@ -191,8 +186,8 @@ TEST_P(PropertyAccessTest, TheRefreshFollowsTheLookOnlyWhereItShows) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(c.property)));
-    Control().State().properties.appearance = c.appearance;
-    Control().State().properties.buttonSpin = ToBoolean16(c.buttonSpin);
+    probe::State(Control()).properties.appearance = c.appearance;
+    probe::State(Control()).properties.buttonSpin = ToBoolean16(c.buttonSpin);
     PlantUnformattedText();
     Put(c.property, c.value);
     EXPECT_EQ(Refreshed(), c.refreshes);

@@ -2,6 +2,7 @@
 // reformats and remembers, the states it pushes into the children and the height it enforces.
 #include "core/enumerations.h"
 #include "frame/colours.h"
+#include "testing/control_probe.h"
 #include "tests/support/control_fixture.h"
 
 namespace kovra::test {
@@ -16,9 +17,10 @@ class RefreshTest : public ControlTest {
 TEST_P(RefreshTest, ARefreshRequestedUnderTheChangeGuardIsDropped) {
   Place();
   Properties().locked = kTrue;
-  Control().State().changeGuard = 1;
-  Control().UserControl_Resize();
-  Control().State().changeGuard = 0;
+  {
+    const probe::OwnRewrite rewrite(Control());
+    Control().UserControl_Resize();
+  }
   EXPECT_FALSE(Control().Text1().Locked());
   Control().UserControl_Resize();
   EXPECT_TRUE(Control().Text1().Locked());
@@ -28,9 +30,9 @@ TEST_P(RefreshTest, TheFirstRefreshShowsTheDecimalsAndRemembersTheEditText) {
   EXPECT_EQ(Text(), L(L"0"));
   Place();
   EXPECT_EQ(Text(), L(L"0.00"));
-  EXPECT_EQ(Control().State().firstUndoText, L(L"0.00"));
-  EXPECT_EQ(Control().State().secondUndoText, L(L"0.00"));
-  EXPECT_EQ(Control().Entry().AcceptedText(), L(L"0.00"));
+  EXPECT_EQ(probe::State(Control()).firstUndoText, L(L"0.00"));
+  EXPECT_EQ(probe::State(Control()).secondUndoText, L(L"0.00"));
+  EXPECT_EQ(probe::Entry(Control()).AcceptedText(), L(L"0.00"));
 }
 
 TEST_P(RefreshTest, WithoutTheFocusTheDisplayFormatWithTheFocusTheEditFormat) {
@@ -39,8 +41,8 @@ TEST_P(RefreshTest, WithoutTheFocusTheDisplayFormatWithTheFocusTheEditFormat) {
   Control().SetValue(L(L"1234.5"));
   Control().UserControl_Resize();
   EXPECT_EQ(Text(), L(L"1,234.50"));
-  EXPECT_EQ(Control().State().firstUndoText, L(L"1234.50"));
-  EXPECT_EQ(Control().Entry().AcceptedText(), L(L"1234.50"));
+  EXPECT_EQ(probe::State(Control()).firstUndoText, L(L"1234.50"));
+  EXPECT_EQ(probe::Entry(Control()).AcceptedText(), L(L"1234.50"));
   Control().EnterFocus();
   Control().UserControl_Resize();
   EXPECT_EQ(Text(), L(L"1234.50"));
@@ -90,7 +92,7 @@ TEST_P(RefreshTest, ANewControlIsRaisedTo285TwipsOnce) {
   Place(120, 12);  // 12 pixels: lower than 285 twips and than the text
   const float pixelTwips = Control().UserControl().PixelsToTwipsY(1);
   EXPECT_GE(Control().UserControl().HeightTwips(), 285.0f - pixelTwips / 2);
-  EXPECT_EQ(Control().State().newInstance, 0);
+  EXPECT_EQ(probe::State(Control()).newInstance, 0);
   // Later, smaller heights are accepted down to the text's minimum.
   Place(120, 16);
   EXPECT_EQ(Control().UserControl().ScaleHeight(), 16);
@@ -136,7 +138,7 @@ TEST_P(RefreshTest, TheToolTipComesFromTheContainer) {
 TEST_P(RefreshTest, TheClassicFrameIsDrawnInTheSystemColours) {
   Properties().appearance = appearance::Standard3DAppearance;
   Place(40, 21);
-  const SystemColourTable& system = Control().State().systemColours;
+  const SystemColourTable& system = probe::State(Control()).systemColours;
   DeviceContext& dc = Control().UserControl().Dc();
   EXPECT_EQ(dc.GetPixel(0, 0), system.shadow);
   EXPECT_EQ(dc.GetPixel(39, 20), system.highlight);

@@ -6,6 +6,7 @@
 #include "core/enumerations.h"
 #include "frame/themed_frame.h"
 #include "platform/headless/headless_platform.h"
+#include "testing/control_probe.h"
 
 namespace kovra::test {
 namespace {
@@ -21,7 +22,7 @@ class HeadlessRefreshTest : public ::testing::Test {
   headless::HeadlessSurface& Surface() {
     return dynamic_cast<headless::HeadlessSurface&>(control->UserControl());
   }
-  PropertyMembers& P() { return control->State().properties; }
+  PropertyMembers& P() { return probe::State(*control).properties; }
 
   headless::HeadlessPlatform platform;
   std::unique_ptr<KovraDouble> control;

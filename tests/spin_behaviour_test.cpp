@@ -5,6 +5,7 @@
 #include "control/kovra_double.h"
 #include "core/events.h"
 #include "platform/headless/headless_platform.h"
+#include "testing/control_probe.h"
 
 namespace kovra {
 namespace {
@@ -37,7 +38,7 @@ class SpinBehaviourTest : public ::testing::Test {
     for (const auto& e : platform_.container.events) n += e.dispatchId == dispatchId ? 1 : 0;
     return n;
   }
-  PropertyMembers& P() { return control_.State().properties; }
+  PropertyMembers& P() { return probe::State(control_).properties; }
 
   headless::HeadlessPlatform platform_;
   KovraDouble control_;
@@ -54,10 +55,10 @@ TEST_F(SpinBehaviourTest, AStepPastTheMaximumIsWrittenThenClamped) {
   platform_.container.events.clear();
   Press(control_.Up());  // at the bound: nothing written, but pressed and repeating
   EXPECT_EQ(Count(event::Change), 0);
-  EXPECT_TRUE(control_.Timer3().Enabled());
+  EXPECT_TRUE(probe::Timer3(control_).Enabled());
   Release(control_.Up());
-  EXPECT_FALSE(control_.Timer3().Enabled());
-  EXPECT_EQ(control_.Timer3().Interval(), 500);
+  EXPECT_FALSE(probe::Timer3(control_).Enabled());
+  EXPECT_EQ(probe::Timer3(control_).Interval(), 500);
   EXPECT_EQ(Count(event::ButtonSpin), 1);
 }
 
@@ -79,7 +80,7 @@ TEST_F(SpinBehaviourTest, DownStopsAtTheMinimum) {
   Press(control_.Down());
   Release(control_.Down());
   EXPECT_EQ(control_.Value(), L"0");
-  EXPECT_EQ(control_.Spin().Direction(), 1);
+  EXPECT_EQ(probe::Spin(control_).Direction(), 1);
 }
 
 TEST_F(SpinBehaviourTest, HoldingUpForOneSecondGivesNineSteps) {
@@ -99,7 +100,7 @@ TEST_F(SpinBehaviourTest, OnlyTheLeftButtonPresses) {
   Release(control_.Up(), mouse_button::Right);
   EXPECT_EQ(control_.Value(), L"5");
   EXPECT_TRUE(platform_.container.events.empty());
-  EXPECT_FALSE(control_.Timer3().Enabled());
+  EXPECT_FALSE(probe::Timer3(control_).Enabled());
 }
 
 TEST_F(SpinBehaviourTest, ADoubleClickStepsTwiceWithOneEventPerRelease) {
@@ -125,18 +126,18 @@ TEST_F(SpinBehaviourTest, PressingUpSelectsNothingUntilTheRelease) {
 
 TEST_F(SpinBehaviourTest, TheHotLookLastsUntilTheWatchSeesThePointerElsewhere) {
   control_.Up().DeliverMouse(MouseAction::Move, 0, 0, 3, 3);
-  EXPECT_TRUE(control_.Spin().HotFlag());
-  EXPECT_TRUE(control_.Timer2().Enabled());
+  EXPECT_TRUE(probe::Spin(control_).HotFlag());
+  EXPECT_TRUE(probe::Timer2(control_).Enabled());
   EXPECT_EQ(control_.UserControl().MousePointer(), 1);  // arrow
 
   platform_.pointer.windowUnder = control_.Up().WindowHandle();
   platform_.clock.Advance(milliseconds(30));
-  EXPECT_TRUE(control_.Spin().HotFlag());
+  EXPECT_TRUE(probe::Spin(control_).HotFlag());
 
   platform_.pointer.windowUnder = control_.Text1().WindowHandle();
   platform_.clock.Advance(milliseconds(3));
-  EXPECT_FALSE(control_.Spin().HotFlag());
-  EXPECT_FALSE(control_.Timer2().Enabled());
+  EXPECT_FALSE(probe::Spin(control_).HotFlag());
+  EXPECT_FALSE(probe::Timer2(control_).Enabled());
   // Spin-only mode gives Text1 the arrow, so the surface takes MousePointer (0, the default).
   EXPECT_EQ(control_.UserControl().MousePointer(), 0);
 }
@@ -155,8 +156,8 @@ TEST_F(SpinBehaviourTest, MovesWithAButtonHeldOrOutsideChangeNothing) {
   control_.Up().DeliverMouse(MouseAction::Move, mouse_button::Left, 0, 3, 3);
   control_.Up().DeliverMouse(MouseAction::Move, 0, 0, -1, 3);
   control_.Up().DeliverMouse(MouseAction::Move, 0, 0, 3, 500);
-  EXPECT_FALSE(control_.Spin().HotFlag());
-  EXPECT_FALSE(control_.Timer2().Enabled());
+  EXPECT_FALSE(probe::Spin(control_).HotFlag());
+  EXPECT_FALSE(probe::Timer2(control_).Enabled());
 }
 
 TEST_F(SpinBehaviourTest, CrossedBoundsClampEachDirectionToItsOwnBound) {
@@ -172,10 +173,7 @@ TEST_F(SpinBehaviourTest, CrossedBoundsClampEachDirectionToItsOwnBound) {
 }
 
 TEST_F(SpinBehaviourTest, AStepOnATextThatIsNotANumberDoesNothing) {
-  {
-    ChangeGuardScope guard(control_.State());
-    control_.Text1().SetText(L"");
-  }
+  probe::PutTextAsWritten(control_, L"");
   Press(control_.Up());
   platform_.clock.Advance(milliseconds(600));
   Release(control_.Up());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/control_error.h"
+#include "testing/control_probe.h"
 #include "tests/support/control_fixture.h"
 
 namespace kovra::test {
@@ -50,7 +51,7 @@ TEST_P(ValueTest, WritingRoundsAndShowsTheMaskOfTheFocusState) {
     Properties() = DefaultProperties();
     Properties().decimalPlaces = static_cast<std::int16_t>(c.decimalPlaces);
     Properties().useSeparator = ToBoolean16(c.useSeparator);
-    Control().State().hasFocus = c.hasFocus;
+    probe::State(Control()).hasFocus = c.hasFocus;
     Control().SetValue(L(c.written));
     EXPECT_EQ(Text(), L(c.shown));
     EXPECT_EQ(Control().Value(), L(c.read));
@@ -61,7 +62,7 @@ TEST_P(ValueTest, OneWriteRaisesOneChangeAndNotifiesValueOnce) {
   Control().SetValue(L(L"12.5"));
   EXPECT_EQ(EventNames(), std::vector<std::wstring>{L"Change"});
   EXPECT_EQ(platform_->Container().changedProperties, std::vector<std::wstring>{L"Value"});
-  EXPECT_EQ(Control().Entry().AcceptedText(), L(L"12.50"));
+  EXPECT_EQ(probe::Entry(Control()).AcceptedText(), L(L"12.50"));
 }
 
 TEST_P(ValueTest, ATextThatIsNotANumberIsATypeMismatchAndChangesNothing) {
@@ -83,9 +84,7 @@ TEST_P(ValueTest, ATextThatIsNotANumberIsATypeMismatchAndChangesNothing) {
 }
 
 TEST_P(ValueTest, ReadingATextThatIsNotANumberIsATypeMismatch) {
-  Control().State().changeGuard = 1;
-  Control().Text1().SetText(L"");
-  Control().State().changeGuard = 0;
+  probe::PutTextAsWritten(Control(), L"");
   try {
     (void)Control().Value();
     ADD_FAILURE() << "no error";
@@ -151,7 +150,7 @@ TEST_P(ValueTest, ManyDecimalsFormatWithoutFailing) {
 }
 
 TEST_P(ValueTest, RoundToPlacesNeverFails) {
-  const EntryEngine& entry = Control().Entry();
+  const EntryEngine& entry = probe::Entry(Control());
   EXPECT_EQ(entry.RoundToPlaces(2.675, 2), 2.68);
   EXPECT_EQ(entry.RoundToPlaces(-2.5, 0), -3);
   EXPECT_EQ(entry.RoundToPlaces(1e308, 2), 1e308);
@@ -161,12 +160,13 @@ TEST_P(ValueTest, RoundToPlacesNeverFails) {
 }
 
 TEST_P(ValueTest, WritingDuringAGuardedRewriteSkipsTheChangeHandling) {
-  Control().State().changeGuard = 1;
+  const probe::OwnRewrite rewrite(Control());
   Control().SetValue(L(L"7.5"));
-  // Loading writes the text as taken; the masks still apply and the guard is left clear.
+  // Loading writes the text as taken; the masks still apply, and the write itself leaves the
+  // guard clear.
   EXPECT_EQ(Text(), L(L"7.50"));
   EXPECT_TRUE(platform_->Container().events.empty());
-  EXPECT_EQ(Control().State().changeGuard, 0);
+  EXPECT_EQ(probe::State(Control()).changeGuard, 0);
 }
 
 KOVRA_RUN_ON_TEST_LOCALES(ValueTest);

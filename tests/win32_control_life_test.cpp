@@ -9,24 +9,22 @@
 namespace kovra::test {
 namespace {
 
-namespace probe = win32_probe;
-
 TEST(Win32ControlLifeTest, TheWindowsMoveBetweenFormsAndThePlatformsParking) {
   win32::Win32Platform platform;
-  probe::Form first;
-  probe::Form second;
+  win32_probe::Form first;
+  win32_probe::Form second;
   KovraDouble control(platform);
   control.Initialize();
   EXPECT_FALSE(control.HasWindows());
   control.InitProperties();
 
   const std::uintptr_t window = control.UserControl().WindowHandle();
-  EXPECT_EQ(probe::ParentWindow(window), platform.ParkingWindow());
+  EXPECT_EQ(win32_probe::ParentWindow(window), platform.ParkingWindow());
   EXPECT_EQ(control.UserControl().ParentWindow(), 0u);
 
   control.SetParentWindow(first.Window());
-  EXPECT_EQ(probe::ParentWindow(window), first.Window());
-  EXPECT_EQ(probe::ParentWindow(control.Text1().WindowHandle()), window);
+  EXPECT_EQ(win32_probe::ParentWindow(window), first.Window());
+  EXPECT_EQ(win32_probe::ParentWindow(control.Text1().WindowHandle()), window);
   control.SetValue(L"42");
 
   control.SetParentWindow(second.Window());
@@ -34,7 +32,7 @@ TEST(Win32ControlLifeTest, TheWindowsMoveBetweenFormsAndThePlatformsParking) {
   EXPECT_EQ(control.UserControl().WindowHandle(), window);
 
   control.SetParentWindow(0);
-  EXPECT_EQ(probe::ParentWindow(window), platform.ParkingWindow());
+  EXPECT_EQ(win32_probe::ParentWindow(window), platform.ParkingWindow());
   EXPECT_EQ(control.Value(), L"42");
 }
 

@@ -11,8 +11,9 @@
 #include "frame/themed_frame.h"
 #include "platform/headless/headless_drawing.h"
 #include "platform/headless/headless_surfaces.h"
-#include "platform/win32/drawing_probe.h"
+#include "platform/win32/test_support/drawing_probe.h"
 #include "spin/spin_renderer.h"
+#include "testing/control_probe.h"
 #include "tests/support/control_fixture.h"
 #include "tests/support/raster_probe.h"
 
@@ -129,7 +130,7 @@ constexpr SpinCase kSpinSizes[] = {{16, 8}, {17, 10}, {16, 9}, {5, 4}};
 TEST_P(Win32DrawingTest, ClassicSpinButtonsMatchTheHeadlessRasterPixelForPixel) {
   DrawingServices& real = Real();
   headless::HeadlessDrawing mirror = MirrorOf(real);
-  ControlState& state = Control().State();
+  ControlState& state = probe::State(Control());
   state.systemColours = LoadSystemColors(real);
   PropertyMembers& p = Properties();
   p.appearance = appearance::Standard3DAppearance;
@@ -174,7 +175,8 @@ TEST_P(Win32DrawingTest, BitmapButtonsLayTheArrowOnTheScheme) {
   PictureSurface& up = Control().Up();
   up.SetWidth(17);
   up.SetHeight(10);
-  PaintSpinButton(SpinSide::Up, 0, {up, Control().UserControl(), real, Control().State(), false});
+  PaintSpinButton(SpinSide::Up, 0,
+                  {up, Control().UserControl(), real, probe::State(Control()), false});
   // The arrow's top pixel: ((17 − 7) \ 2 + 3, (10 − 4) \ 2 + 1).
   EXPECT_EQ(Hex(up.Dc().GetPixel(8, 4)), "#FFFFFF");
   EXPECT_EQ(Hex(up.Dc().GetPixel(1, 5)), "#8E997D");  // the olive border shade
@@ -183,7 +185,7 @@ TEST_P(Win32DrawingTest, BitmapButtonsLayTheArrowOnTheScheme) {
 
 // Every look painted once: refresh, the three button states, the hover frame.
 void PaintEveryLook(KovraDouble& control, DrawingServices& drawing, Container& container) {
-  PropertyMembers& p = control.State().properties;
+  PropertyMembers& p = probe::State(control).properties;
   p.buttonSpin = kTrue;
   for (std::int16_t appearance = 0; appearance <= 1; ++appearance) {
     for (std::int16_t xp = 0; xp <= 1; ++xp) {
@@ -242,7 +244,8 @@ TEST_P(Win32DrawingTest, WinesOwnVisualStyleDrawsTheEditAndSpinParts) {
   up.SetBackColor(kBack);
   up.SetWidth(17);
   up.SetHeight(10);
-  PaintSpinButton(SpinSide::Up, 0, {up, Control().UserControl(), Real(), Control().State(), false});
+  PaintSpinButton(SpinSide::Up, 0,
+                  {up, Control().UserControl(), Real(), probe::State(Control()), false});
   const Bitmap drawn = ReadBack(up.Dc(), 17, 10);
   int painted = 0;
   for (const Rgb pixel : drawn.pixels) painted += pixel != kBack ? 1 : 0;

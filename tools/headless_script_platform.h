@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/headless/headless_platform.h"
+#include "platform/headless/headless_text_box.h"
 #include "tools/script_platform.h"
 
 namespace kovra::tools {
@@ -14,6 +15,10 @@ class HeadlessScriptPlatform final : public ScriptPlatform {
   std::vector<headless::ShownMessage> Messages() override { return platform.messages.shown; }
   headless::Journal& Log() override { return platform.journal; }
   Clipboard& GetClipboard() override { return platform.clipboard; }
+  void PressKey(TextBox& box, std::int16_t keyCode, std::int16_t shift,
+                wchar_t character) override {
+    dynamic_cast<headless::HeadlessTextBox&>(box).PressKey(keyCode, shift, character);
+  }
   void Advance(std::chrono::milliseconds span) override { platform.clock.Advance(span); }
 
   headless::HeadlessPlatform platform;

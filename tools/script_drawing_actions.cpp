@@ -5,6 +5,7 @@
 
 #include "frame/themed_frame.h"
 #include "platform/headless/headless_platform.h"
+#include "testing/control_probe.h"
 #include "tools/script_runner.h"
 #include "tools/utf8.h"
 
@@ -51,7 +52,7 @@ void ScriptRunner::Paint(const Arguments& args) {
 void ScriptRunner::HoverFrame(const Arguments& /*args*/) {
   KovraDouble& control = Control();
   kovra::Platform& platform = control.GetPlatform();
-  DrawHoverFrame(control.State().properties,
+  DrawHoverFrame(probe::State(control).properties,
                  {control.UserControl(), control.Text1(), platform.GetDrawing(), control.Site()});
   control.Refresh();
 }
@@ -63,7 +64,7 @@ void ScriptRunner::Theme(const Arguments& args) {
     headless.drawing.theme.visualStyle = args[0] == L"on";
   } else if (args[0] == L"nolibrary") {
     headless.system.themeLibraryAvailable = false;
-    Control().State().themeLibraryAvailable = false;
+    probe::State(Control()).themeLibraryAvailable = false;
   } else {
     throw std::runtime_error("theme on|off|nolibrary");
   }

@@ -7,6 +7,7 @@
 #include "control/property_access.h"
 #include "core/events.h"
 #include "core/member_table.h"
+#include "testing/control_probe.h"
 #include "tools/script_keys.h"
 #include "tools/script_runner.h"
 #include "tools/utf8.h"
@@ -50,11 +51,7 @@ void ScriptRunner::Set(const Arguments& args) {
 void ScriptRunner::Value(const Arguments& args) { Control().SetValue(Local(args[0])); }
 
 void ScriptRunner::Text(const Arguments& args) {
-  // Taken as written: the change guard is set around the write, as the control's own are.
-  ControlState& state = Control().State();
-  state.changeGuard = 1;
-  Control().Text1().SetText(Local(args[0]));
-  state.changeGuard = 0;
+  probe::PutTextAsWritten(Control(), Local(args[0]));
 }
 
 void ScriptRunner::Caret(const Arguments& args) {
@@ -72,7 +69,7 @@ void ScriptRunner::Type(const Arguments& args) {
   for (const std::wstring& word : args) {
     for (wchar_t c : Local(word)) {
       const KeyStroke k = TypedKey(c);
-      box.PressKey(k.keyCode, k.shift, k.character);
+      Platform().PressKey(box, k.keyCode, k.shift, k.character);
     }
   }
 }
@@ -84,7 +81,8 @@ void ScriptRunner::Key(const Arguments& args) {
   } catch (const std::invalid_argument& e) {
     throw ScriptError(e.what());
   }
-  for (const KeyStroke& k : strokes) Control().Text1().PressKey(k.keyCode, k.shift, k.character);
+  TextBox& box = Control().Text1();
+  for (const KeyStroke& k : strokes) Platform().PressKey(box, k.keyCode, k.shift, k.character);
 }
 
 void ScriptRunner::ClipboardText(const Arguments& args) {

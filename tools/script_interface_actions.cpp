@@ -8,6 +8,7 @@
 #include "base/coercion.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/text_property_bag.h"
+#include "testing/control_probe.h"
 #include "tools/script_runner.h"
 #include "tools/utf8.h"
 
@@ -67,7 +68,8 @@ void ScriptRunner::Property(const Arguments& args) {
 }
 
 void ScriptRunner::Get(const Arguments& args) {
-  const std::wstring shown = ToText(Control().GetProperty(args[0]), Control().State().separators);
+  const std::wstring shown =
+      ToText(Control().GetProperty(args[0]), probe::State(Control()).separators);
   if (args.size() < 2) {
     out_ << "  " << ToUtf8(args[0]) << " = " << ToUtf8(shown) << "\n";
   } else if (shown != Local(args[1])) {

@@ -6,6 +6,7 @@
 #include "base/control_error.h"
 #include "base/visit_helpers.h"
 #include "core/events.h"
+#include "testing/control_probe.h"
 #include "tools/script_runner.h"
 #include "tools/utf8.h"
 
@@ -108,20 +109,21 @@ const std::vector<ScriptRunner::Observation>& ScriptRunner::Observations() {
          TextBox& box = r.Control().Text1();
          return Arguments{std::to_wstring(box.SelStart()), std::to_wstring(box.SelLength())};
        }},
-      {L"has-focus", 1, false, [=](R& r) { return truth(r.Control().State().hasFocus); }},
+      {L"has-focus", 1, false, [=](R& r) { return truth(probe::State(r.Control()).hasFocus); }},
       {L"locked", 1, false, [=](R& r) { return truth(r.Control().Text1().Locked()); }},
-      {L"accepted", 1, true, [](R& r) { return Arguments{r.Control().Entry().AcceptedText()}; }},
+      {L"accepted", 1, true,
+       [](R& r) { return Arguments{probe::Entry(r.Control()).AcceptedText()}; }},
       {L"undo", 2, true,
        [](R& r) {
-         const ControlState& s = r.Control().State();
+         const ControlState& s = probe::State(r.Control());
          return Arguments{s.firstUndoText, s.secondUndoText};
        }},
       {L"undo-toggle", 1, false,
-       [](R& r) { return Arguments{std::to_wstring(r.Control().Entry().UndoToggle())}; }},
+       [](R& r) { return Arguments{std::to_wstring(probe::Entry(r.Control()).UndoToggle())}; }},
       {L"backspace-pending", 1, false,
-       [=](R& r) { return truth(r.Control().Entry().BackspacePending()); }},
+       [=](R& r) { return truth(probe::Entry(r.Control()).BackspacePending()); }},
       {L"saved-clipboard", 1, true,
-       [](R& r) { return Arguments{r.Control().Entry().SavedClipboardText()}; }},
+       [](R& r) { return Arguments{probe::Entry(r.Control()).SavedClipboardText()}; }},
       {L"clipboard", 1, true,
        [](R& r) { return Arguments{r.Platform().GetClipboard().GetText()}; }},
   };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <stdexcept>
 #include <vector>
 
@@ -27,6 +28,10 @@ class ScriptPlatform {
   // errors its calls raised and the focus kept by a cancelled Validate.
   virtual headless::Journal& Log() = 0;
   virtual Clipboard& GetClipboard() = 0;
+  // The user presses a key in `box`, a text box this platform made: key-down, then the
+  // character (when `character` is not 0), then key-up, with the Shift/Ctrl/Alt state `shift`.
+  virtual void PressKey(TextBox& box, std::int16_t keyCode, std::int16_t shift,
+                        wchar_t character) = 0;
   // Moves time on, firing the timer ticks that fall due; only a virtual clock can.
   virtual void Advance(std::chrono::milliseconds span) {
     (void)span;

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "base/control_error.h"
+#include "testing/control_probe.h"
 #include "tools/utf8.h"
 
 namespace kovra::tools {
@@ -105,7 +106,7 @@ ScriptPlatform& ScriptRunner::Platform() {
 
 std::wstring ScriptRunner::Local(const std::wstring& text) {
   if (!translate_) return text;
-  const Separators& s = Control().State().separators;
+  const Separators& s = probe::State(Control()).separators;
   std::wstring local = text;
   for (wchar_t& c : local) {
     if (c == L'.') {
@@ -149,7 +150,7 @@ void ScriptRunner::New(const Arguments& /*args*/) {
   platform_->Container().changedProperties.clear();
   eventsSeen_ = messagesSeen_ = platform_->Log().entries.size();
   if (echo_) {
-    const Separators& s = control_->State().separators;
+    const Separators& s = probe::State(*control_).separators;
     out_ << "  new control under " << ToUtf8(locale_) << ": decimal separator "
          << Quoted(std::wstring(1, s.decimal)) << ", group separator "
          << Quoted(std::wstring(1, s.group)) << "\n";
@@ -165,7 +166,7 @@ void ScriptRunner::Case(const Arguments& args) {
 
 void ScriptRunner::Requires(const Arguments& args) {
   // "requires decimal ," — the rest of the case runs only where the decimal separator is ",".
-  const Separators& s = Control().State().separators;
+  const Separators& s = probe::State(Control()).separators;
   wchar_t actual = 0;
   if (args[0] == L"decimal") {
     actual = s.decimal;

@@ -42,7 +42,9 @@ class HeadlessTextBox final : public HeadlessChildWindow<TextBox> {
   void SetFocus() override { focused_ = true; }
   bool Focused() const { return focused_; }
   std::uintptr_t WindowHandle() const override { return window_; }
-  void PressKey(std::int16_t keyCode, std::int16_t shift, wchar_t character) override;
+  // The user's input, delivered as Windows delivers a key: key-down, then the character (when
+  // the key makes one), then key-up. `character` 0 means the key makes no character.
+  void PressKey(std::int16_t keyCode, std::int16_t shift, wchar_t character);
 
   bool Enabled() const override { return enabled_; }
   void SetEnabled(bool enabled) override { enabled_ = enabled; }

@@ -45,9 +45,10 @@ class Win32TextBox final : public Win32ChildWindow<TextBox> {
   void SetFont(FontRef font) override;
   void SetFocus() override;
   std::uintptr_t WindowHandle() const override { return ToWindowId(edit_.get()); }
-  // Sends WM_KEYDOWN, WM_CHAR (when `character` is not 0) and WM_KEYUP to the EDIT, with the
-  // keyboard state of `shift` in force for the EDIT and the handlers alike.
-  void PressKey(std::int16_t keyCode, std::int16_t shift, wchar_t character) override;
+  // A key as the user would press it, for tests and scripted runs: sends WM_KEYDOWN, WM_CHAR
+  // (when `character` is not 0) and WM_KEYUP to the EDIT, with the keyboard state of `shift` in
+  // force for the EDIT and the handlers alike.
+  void PressKey(std::int16_t keyCode, std::int16_t shift, wchar_t character);
   // Sends the EDIT the mouse message (a Click goes straight to the receiver).
   void DeliverMouse(MouseAction action, std::int16_t button, std::int16_t shift, float x,
                     float y) override;

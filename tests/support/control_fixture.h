@@ -8,6 +8,7 @@
 #include <string>
 
 #include "control/kovra_double.h"
+#include "testing/control_probe.h"
 #include "tests/support/test_platform.h"
 
 namespace kovra::test {
@@ -25,8 +26,8 @@ class ControlTest : public ::testing::TestWithParam<std::wstring> {
   }
 
   KovraDouble& Control() { return *control_; }
-  PropertyMembers& Properties() { return control_->State().properties; }
-  const Separators& Seps() const { return control_->State().separators; }
+  PropertyMembers& Properties() { return probe::State(*control_).properties; }
+  const Separators& Seps() const { return probe::State(*control_).separators; }
   // An en-US text ("1,234.50") in the separators of the locale in force.
   std::wstring L(std::wstring_view enUs) const { return Localized(enUs, Seps()); }
   std::wstring Text() { return control_->Text1().Text(); }

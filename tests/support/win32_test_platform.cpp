@@ -7,8 +7,9 @@
 
 #include "platform/headless/recording_services.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/message_box_recorder.h"
+#include "platform/win32/test_support/message_box_recorder.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_text_box.h"
 #include "tests/support/test_platform.h"
 #include "tests/support/win32_probe.h"
 
@@ -35,6 +36,10 @@ class Win32TestPlatform final : public TestPlatform {
   }
   headless::Journal& Log() override { return journal_; }
   Clipboard& GetClipboard() override { return platform_.GetClipboard(); }
+  void PressKey(TextBox& box, std::int16_t keyCode, std::int16_t shift,
+                wchar_t character) override {
+    dynamic_cast<win32::Win32TextBox&>(box).PressKey(keyCode, shift, character);
+  }
 
  private:
   static headless::ShownMessage Shown(const win32::RecordedMessageBox& box) {

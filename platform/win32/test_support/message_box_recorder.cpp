@@ -1,4 +1,4 @@
-#include "platform/win32/message_box_recorder.h"
+#include "platform/win32/test_support/message_box_recorder.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "platform/win32/drawing_probe.h"
+#include "platform/win32/test_support/drawing_probe.h"
 
 #include <windows.h>
 
