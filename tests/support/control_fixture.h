@@ -18,7 +18,6 @@ class ControlTest : public ::testing::TestWithParam<std::wstring> {
   void SetUp() override {
     control_ = std::make_unique<KovraDouble>(platform_->Get());
     platform_->Seat(*control_);
-    platform_->Seat(*control_);
     control_->Initialize();
     control_->InitProperties();
     platform_->Container().events.clear();
