@@ -7,6 +7,7 @@
 
 #include "activex/com_error.h"
 #include "activex/com_ptr.h"
+#include "activex/com_values.h"
 #include "activex/identifiers.h"
 #include "activex/module.h"
 #include "activex/registry.h"
@@ -31,18 +32,18 @@ HKEY Hive(RegistrationScope scope) {
   return scope == RegistrationScope::Machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
-// While it lives, HKEY_CLASSES_ROOT of this process means the user's classes: type-library
-// registration that writes there (Wine's registers "for the user" through it) lands in the
-// user's hive and never in the machine's.
-class UserClassesAsClassesRoot {
+// While it lives, HKEY_CLASSES_ROOT of this process means the classes key of one hive, so that
+// type-library registration, which works through it, reads and writes that hive alone (Wine's
+// RegisterTypeLibForUser registers "for the user" through it too).
+class ClassesRootRedirect {
  public:
-  explicit UserClassesAsClassesRoot(HKEY userClasses) {
-    ThrowIfFailed(HRESULT_FROM_WIN32(
-        static_cast<DWORD>(::RegOverridePredefKey(HKEY_CLASSES_ROOT, userClasses))));
+  explicit ClassesRootRedirect(HKEY classes) {
+    ThrowIfFailed(
+        HRESULT_FROM_WIN32(static_cast<DWORD>(::RegOverridePredefKey(HKEY_CLASSES_ROOT, classes))));
   }
-  ~UserClassesAsClassesRoot() { ::RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr); }
-  UserClassesAsClassesRoot(const UserClassesAsClassesRoot&) = delete;
-  UserClassesAsClassesRoot& operator=(const UserClassesAsClassesRoot&) = delete;
+  ~ClassesRootRedirect() { ::RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr); }
+  ClassesRootRedirect(const ClassesRootRedirect&) = delete;
+  ClassesRootRedirect& operator=(const ClassesRootRedirect&) = delete;
 };
 
 void RegisterTypeLibrary(RegistrationScope scope, HKEY classesRoot, const std::wstring& path) {
@@ -51,30 +52,26 @@ void RegisterTypeLibrary(RegistrationScope scope, HKEY classesRoot, const std::w
   // The help file sits beside the library.
   std::wstring folder = std::filesystem::path(path).parent_path().wstring();
   std::wstring fullPath = path;
-  if (scope == RegistrationScope::Machine) {
-    ThrowIfFailed(::RegisterTypeLib(library.get(), fullPath.data(), folder.data()));
-  } else {
-    const UserClassesAsClassesRoot redirect(classesRoot);
-    ThrowIfFailed(::RegisterTypeLibForUser(library.get(), fullPath.data(), folder.data()));
-  }
+  const ClassesRootRedirect redirect(classesRoot);
+  ThrowIfFailed(scope == RegistrationScope::Machine
+                    ? ::RegisterTypeLib(library.get(), fullPath.data(), folder.data())
+                    : ::RegisterTypeLibForUser(library.get(), fullPath.data(), folder.data()));
 }
 
-// Removes the type library's keys; a library that is not registered is no failure.
+// Removes the type library's keys, if it is registered in the hive.
 void UnregisterTypeLibrary(RegistrationScope scope, HKEY classesRoot) {
-  const auto absent = [](HRESULT result) {
-    return SUCCEEDED(result) || result == TYPE_E_REGISTRYACCESS ||
-           result == HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND) || result == TYPE_E_CANTLOADLIBRARY;
-  };
-  HRESULT result;
-  if (scope == RegistrationScope::Machine) {
-    result = ::UnRegisterTypeLib(kLibraryId, kLibraryMajorVersion, kLibraryMinorVersion,
-                                 kTypeLibraryLocale, kSystem);
-  } else {
-    const UserClassesAsClassesRoot redirect(classesRoot);
-    result = ::UnRegisterTypeLibForUser(kLibraryId, kLibraryMajorVersion, kLibraryMinorVersion,
-                                        kTypeLibraryLocale, kSystem);
+  const ClassesRootRedirect redirect(classesRoot);
+  Bstr registeredPath;
+  if (FAILED(::QueryPathOfRegTypeLib(kLibraryId, kLibraryMajorVersion, kLibraryMinorVersion,
+                                     kTypeLibraryLocale, registeredPath.Put()))) {
+    return;
   }
-  if (!absent(result)) throw ComError(result);
+  ThrowIfFailed(scope == RegistrationScope::Machine
+                    ? ::UnRegisterTypeLib(kLibraryId, kLibraryMajorVersion, kLibraryMinorVersion,
+                                          kTypeLibraryLocale, kSystem)
+                    : ::UnRegisterTypeLibForUser(kLibraryId, kLibraryMajorVersion,
+                                                 kLibraryMinorVersion, kTypeLibraryLocale,
+                                                 kSystem));
 }
 
 void RemoveClasses(HKEY classesRoot, const std::wstring& path) {

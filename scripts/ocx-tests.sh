@@ -100,6 +100,11 @@ round_trip() {
   start_scenario "$name"
   echo "== $name: regsvr32${*:+ $*} KovraDouble.ocx, then regsvr32 /u${*:+ $*}"
   export_classes before
+  # Removing what is not there succeeds and changes nothing (the final comparison sees it).
+  if ! in_prefix wine regsvr32 /s /u "$@" "$windows_ocx"; then
+    echo "ocx-tests: regsvr32 /u $* failed on a prefix where nothing is registered"
+    failed=1
+  fi
   if ! in_prefix wine regsvr32 /s "$@" "$windows_ocx"; then
     echo "ocx-tests: regsvr32 $* failed (log: $log)"
     failed=1

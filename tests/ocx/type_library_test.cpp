@@ -147,6 +147,8 @@ TEST_P(EmbeddedTypeLibrary, ControlInterfaceHoldsEveryMemberInOrderWithItsKindTy
   ComPtr<ITypeInfo> vtable = VtableHalf(dispatch.get());
   ASSERT_TRUE(vtable);
   const std::vector<ExpectedFunction> expected = ExpectedFunctions();
+  const ComPtr<ITypeInfo2> described = vtable.As<ITypeInfo2>();
+  ASSERT_TRUE(described);
   const TypeAttributes attributes(vtable.get());
   ASSERT_EQ(static_cast<std::size_t>(attributes->cFuncs), expected.size());
 
@@ -198,6 +200,15 @@ TEST_P(EmbeddedTypeLibrary, ControlInterfaceHoldsEveryMemberInOrderWithItsKindTy
     const Documentation documentation = DocumentationOf(vtable.get(), member.dispatchId);
     EXPECT_EQ(documentation.docString, member.helpString);
     EXPECT_EQ(documentation.helpContext, static_cast<DWORD>(member.helpContext));
+    activex::Bstr helpString;
+    ASSERT_EQ(
+        described->GetDocumentation2(member.dispatchId, 0x0409, helpString.Put(), nullptr, nullptr),
+        S_OK);
+    EXPECT_EQ(helpString.view(), member.helpString);
+    // Late binding finds each accessor by identifier and kind.
+    UINT index = 0;
+    ASSERT_EQ(described->GetFuncIndexOfMemId(member.dispatchId, expected[i].invoke, &index), S_OK);
+    EXPECT_EQ(index, i);
   }
 }
 
