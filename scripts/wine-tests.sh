@@ -18,49 +18,12 @@ if [ ! -f "$exe" ]; then
   echo "  cmake --preset mingw64 && cmake --build --preset mingw64" >&2
   exit 2
 fi
-for tool in wine wineboot wineserver; do
-  command -v "$tool" >/dev/null || { echo "wine-tests: $tool not found (Debian package wine; scripts/install-deps.sh installs it)" >&2; exit 2; }
-done
+. "$root/scripts/wine-prefix.sh"
+kovra_require_wine
+kovra_wine_environment
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/kovra-wine.XXXXXX")
 started=$SECONDS
-
-export WINEDEBUG=-all
-export WINEARCH=win64
-# No Mono or Gecko installers: the tests need neither.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-unset DISPLAY WAYLAND_DISPLAY
-
-# Ends the wineserver of one prefix (and so every Wine process in it).
-stop_server() {
-  WINEPREFIX="$1" wineserver -k >/dev/null 2>&1 || true
-}
-
-cleanup() {
-  for prefix in "$work"/*/; do
-    [ -f "$prefix/system.reg" ] && stop_server "${prefix%/}"
-  done
-  if [ "${KOVRA_WINE_KEEP:-0}" = 1 ]; then
-    echo "wine-tests: prefixes and logs kept in $work"
-  else
-    rm -rf "$work"
-  fi
-}
-trap cleanup EXIT
-
-# The prefix every run starts from: booted once, display set to the null driver, the X11 driver
-# told not to wait for a window manager when a top-level window closes, and a crash reported
-# with its backtrace on the console instead of a dialog that nobody would close.
-template=$work/template
-in_template() { env WINEPREFIX="$template" LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 "$@"; }
-{
-  in_template wineboot --init &&
-    in_template wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f &&
-    in_template wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
-    in_template wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f &&
-    in_template wineserver -k
-} </dev/null >"$work/wineboot.log" 2>&1 || { echo "wine-tests: could not create a Wine prefix (log: $work/wineboot.log)" >&2; cat "$work/wineboot.log" >&2; exit 1; }
-echo "wine-tests: prefix ready in $((SECONDS - started)) s"
+kovra_start_workspace wine-tests
 
 failed=0
 
@@ -76,17 +39,13 @@ run_suite() {
   env WINEPREFIX="$prefix" LC_ALL="$unix_locale" LANG="$unix_locale" \
     KOVRA_EXPECT_DECIMAL="$decimal" KOVRA_EXPECT_GROUP="$group" \
     timeout 300 wine "$exe" --gtest_color=no "$@" </dev/null >"$log.raw" 2>&1 || status=$?
-  stop_server "$prefix"
+  kovra_stop_server "$prefix"
   tr -d '\r' <"$log.raw" >"$log"  # the Windows console ends its lines with CR LF
 
   echo "== $name ($unix_locale): exit $status, $((SECONDS - begun)) s"
   grep -E '^\[ locale   \]' "$log" || true
   if [ "$status" -ne 0 ]; then
-    # Each failed test with its messages.
-    awk '/^\[ RUN      \]/ { block = $0 "\n"; next }
-         /^\[       OK \]/ { block = ""; next }
-         /^\[  FAILED  \].*\([0-9]+ ms\)$/ { printf "%s%s\n", block, $0; block = ""; next }
-         { block = block $0 "\n" }' "$log"
+    kovra_failed_tests "$log"
     [ "$status" -eq 124 ] && echo "wine-tests: $name timed out"
     failed=1
   fi

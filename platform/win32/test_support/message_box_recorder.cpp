@@ -36,22 +36,21 @@ bool IsMessageBox(HWND window) {
   return HasClass(window, L"#32770") && ::GetDlgItem(window, kMessageTextId) != nullptr;
 }
 
+// Stops at the icon control among a box's children and keeps its image in `*found` (an HICON).
+// A named callback, not a lambda: 32-bit Windows calls it with the stdcall convention.
+BOOL CALLBACK KeepIconOfChild(HWND child, LPARAM found) {
+  if (!HasClass(child, L"Static")) return TRUE;
+  if ((::GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) return TRUE;
+  *reinterpret_cast<HICON*>(found) =
+      reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0));
+  return FALSE;
+}
+
 // The image of the box's icon control (the static child with SS_ICON), or nullptr.
 HICON ShownIcon(HWND dialog) {
-  struct Search {
-    HICON icon = nullptr;
-  } search;
-  ::EnumChildWindows(
-      dialog,
-      [](HWND child, LPARAM state) -> BOOL {
-        if (!HasClass(child, L"Static")) return TRUE;
-        if ((::GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) return TRUE;
-        reinterpret_cast<Search*>(state)->icon =
-            reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0));
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.icon;
+  HICON icon = nullptr;
+  ::EnumChildWindows(dialog, &KeepIconOfChild, reinterpret_cast<LPARAM>(&icon));
+  return icon;
 }
 
 // The standard icon whose shared system image `icon` is.

@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# KovraDouble.ocx, 64-bit and 32-bit:
+#   the files: machine type, the five exports, system imports only, and the type library,
+#     toolbox bitmap and version resources (scripts/check-ocx.py; both builds);
+#   under Wine, each in a fresh prefix made from one booted for this invocation:
+#     nothing registered: the COM plumbing, the library's factories and unloading, the embedded
+#       type libraries of both builds against the core's tables, registration-free use;
+#     machine-wide: `regsvr32` writes the keys the tests expect, `regsvr32 /u` removes them and
+#       the classes of both hives are exported as they were before;
+#     per user: the same with `regsvr32 /n /i:user` and `regsvr32 /u /n /i:user`.
+# 32-bit Wine cannot be installed on these machines: the 32-bit library is checked as a file and
+# its type library is read as data, but it is not loaded or registered.
+#
+# Usage: scripts/ocx-tests.sh
+# Environment: KOVRA_WINE_BUILD    the 64-bit build directory (default build/mingw64)
+#              KOVRA_WINE_BUILD32  the 32-bit build directory (default build/mingw32)
+#              KOVRA_WINE_KEEP=1   keep the prefixes and logs (their folder is printed)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${KOVRA_WINE_BUILD:-$root/build/mingw64}
+build32=${KOVRA_WINE_BUILD32:-$root/build/mingw32}
+ocx=$build/activex/KovraDouble.ocx
+ocx32=$build32/activex/KovraDouble.ocx
+tests=$build/tests/ocx/kovra_ocx_tests.exe
+for file in "$ocx" "$ocx32" "$tests"; do
+  if [ ! -f "$file" ]; then
+    echo "ocx-tests: $file is missing; build it with:" >&2
+    echo "  cmake --preset mingw64 && cmake --build --preset mingw64" >&2
+    echo "  cmake --preset mingw32 && cmake --build --preset mingw32" >&2
+    exit 2
+  fi
+done
+
+failed=0
+echo "== the library files"
+python3 "$root/scripts/check-ocx.py" "$ocx" 64 || failed=1
+python3 "$root/scripts/check-ocx.py" "$ocx32" 32 || failed=1
+
+. "$root/scripts/wine-prefix.sh"
+kovra_require_wine
+kovra_wine_environment
+started=$SECONDS
+kovra_start_workspace ocx-tests
+
+# in_prefix COMMAND...: runs a Wine command in the current scenario's prefix, its output logged.
+in_prefix() { WINEPREFIX=$prefix "$@" </dev/null >>"$log" 2>&1; }
+
+# start_scenario NAME: a fresh prefix with one wineserver kept alive for the scenario.
+start_scenario() {
+  prefix=$work/$1
+  log=$work/$1.log
+  cp -a "$template" "$prefix"
+  WINEPREFIX=$prefix wineserver -p </dev/null >/dev/null 2>&1
+  windows_ocx=$(WINEPREFIX=$prefix winepath -w "$ocx" 2>/dev/null)
+  windows_ocx32=$(WINEPREFIX=$prefix winepath -w "$ocx32" 2>/dev/null)
+}
+
+# run_tests REGISTRATION FILTER: the test program for one state of the prefix.
+run_tests() {
+  local status=0 output=$log.tests
+  WINEPREFIX=$prefix KOVRA_OCX="$windows_ocx" KOVRA_OCX32="$windows_ocx32" KOVRA_REGISTRATION="$1" \
+    timeout 300 wine "$tests" --gtest_color=no --gtest_filter="$2" </dev/null >"$output.raw" 2>&1 ||
+    status=$?
+  tr -d '\r' <"$output.raw" >"$output"  # the Windows console ends its lines with CR LF
+  cat "$output" >>"$log"
+  if [ "$status" -ne 0 ]; then
+    kovra_failed_tests "$output"
+    [ "$status" -eq 124 ] && echo "ocx-tests: the tests timed out"
+    failed=1
+  fi
+  grep -E '^\[  (PASSED|FAILED) +\] [0-9]|^\[  SKIPPED \] [A-Z]' "$output" || true
+}
+
+# export_classes NAME: both hives' classes, as files NAME.machine.reg and NAME.user.reg (a
+# fresh prefix has no HKCU\Software\Classes at all: the file then says so).
+export_classes() {
+  in_prefix wine reg export 'HKLM\Software\Classes' "$work/$1.machine.reg" /y
+  in_prefix wine reg export 'HKCU\Software\Classes' "$work/$1.user.reg" /y ||
+    echo "no HKCU\Software\Classes" | iconv -t UTF-16LE >"$work/$1.user.reg"
+}
+
+# same_classes: the classes after unregistration are those before registration.
+same_classes() {
+  local hive
+  for hive in machine user; do
+    if ! cmp -s "$work/before.$hive.reg" "$work/after.$hive.reg"; then
+      echo "ocx-tests: unregistration left the $hive classes changed:"
+      diff <(iconv -f UTF-16LE -t UTF-8 "$work/before.$hive.reg") \
+           <(iconv -f UTF-16LE -t UTF-8 "$work/after.$hive.reg") | head -n 40 || true
+      failed=1
+    fi
+  done
+}
+
+# round_trip NAME REGISTRATION [regsvr32 options]: registers, tests, unregisters, compares.
+round_trip() {
+  local name=$1 registration=$2
+  shift 2
+  start_scenario "$name"
+  echo "== $name: regsvr32${*:+ $*} KovraDouble.ocx, then regsvr32 /u${*:+ $*}"
+  export_classes before
+  # Removing what is not there succeeds and changes nothing (the final comparison sees it).
+  if ! in_prefix wine regsvr32 /s /u "$@" "$windows_ocx"; then
+    echo "ocx-tests: regsvr32 /u $* failed on a prefix where nothing is registered"
+    failed=1
+  fi
+  if ! in_prefix wine regsvr32 /s "$@" "$windows_ocx"; then
+    echo "ocx-tests: regsvr32 $* failed (log: $log)"
+    failed=1
+  fi
+  run_tests "$registration" 'Registered.*'
+  if ! in_prefix wine regsvr32 /s /u "$@" "$windows_ocx"; then
+    echo "ocx-tests: regsvr32 /u $* failed"
+    failed=1
+  fi
+  export_classes after
+  same_classes
+  kovra_stop_server "$prefix"
+}
+
+start_scenario unregistered
+echo "== nothing registered: plumbing, module, type libraries, registration-free use"
+run_tests none '-Registered.*'
+kovra_stop_server "$prefix"
+
+round_trip machine machine
+round_trip user user /n /i:user
+
+echo "ocx-tests: $((SECONDS - started)) s in all"
+exit "$failed"
