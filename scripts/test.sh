@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Every test: the include floors and the layout of the sources, the native suite (rounding oracle, behaviour corpus, example scripts) three times —
-# under g++ with address and undefined-behaviour sanitizers, optimised by g++, and under clang,
+# Every test: the include floors and the layout of the sources, the native suite (rounding
+# oracle, behaviour corpus, example scripts) three times — under g++ with address and undefined-behaviour sanitizers, optimised by g++, and under clang,
 # whose build fails on a view or reference that outlives what it looks at — then the fuzzers for
-# a bounded time, the benchmarks (ratios printed, never judged), and the Windows build with its
-# suite under Wine in an English and a German prefix.
+# a bounded time, the benchmarks (ratios printed, never judged), and the Windows builds (64- and
+# 32-bit) with the suite under Wine in an English and a German prefix and the checks of
+# KovraDouble.ocx (its files, registration, type library, registration-free use).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -49,7 +50,10 @@ done
 echo "== benchmarks (release build)"
 build/release/bench/kovra_bench
 
-echo "== Windows build and tests under Wine"
+echo "== Windows builds (64- and 32-bit) and tests under Wine"
 cmake --preset mingw64 >/dev/null
 cmake --build --preset mingw64 -j"$jobs"
+cmake --preset mingw32 >/dev/null
+cmake --build --preset mingw32 -j"$jobs"
 scripts/wine-tests.sh
+scripts/ocx-tests.sh
