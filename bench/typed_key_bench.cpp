@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <string>
+#include <string_view>
 
 #include "bench/ratio_report.h"
 #include "core/kovra_double.h"
@@ -13,6 +14,8 @@
 
 namespace {
 
+// Both loops clobber memory once per key; each checks its result once after the timed loop, so
+// that a wrong result cannot pass for a fast one.
 void TypedKey(benchmark::State& state) {
   kovra::headless::HeadlessPlatform platform;
   kovra::KovraDouble control(platform);
@@ -28,20 +31,31 @@ void TypedKey(benchmark::State& state) {
     box.SetSelStart(1);
     box.PressKey(L'3', 0, L'3');  // gives 132.50
     platform.container.events.clear();
+    benchmark::ClobberMemory();
   }
+  if (box.Text() != L"132.50" || box.SelStart() != 2) state.SkipWithError("wrong text");
 }
 
 void BaselineInsertAndFormat(benchmark::State& state) {
   const std::wstring start = L"12.50";
   std::array<char, 64> buffer{};
-  for (auto _ : state) {
+  char* end = buffer.data();
+  const auto insertAndFormat = [&] {
     std::wstring text = start;
     text.insert(text.begin() + 1, L'3');
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), 132.5,
-                                      std::chars_format::fixed, 2);
+    end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), 132.5,
+                        std::chars_format::fixed, 2)
+              .ptr;
+    return text;
+  };
+  for (auto _ : state) {
+    const std::wstring text = insertAndFormat();
     benchmark::DoNotOptimize(text.data());
-    benchmark::DoNotOptimize(result.ptr);
+    benchmark::DoNotOptimize(end);
     benchmark::ClobberMemory();
+  }
+  if (insertAndFormat() != L"132.50" || std::string_view(buffer.data(), end) != "132.50") {
+    state.SkipWithError("wrong text");
   }
 }
 
