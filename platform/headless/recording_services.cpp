@@ -5,6 +5,7 @@ namespace kovra::headless {
 void RecordingContainer::RaiseEvent(int dispatchId, std::span<EventArgument> arguments) {
   if (onEvent) onEvent(dispatchId, arguments);
   RaisedEvent raised{dispatchId, {}};
+  raised.arguments.reserve(arguments.size());
   for (const EventArgument& argument : arguments) {
     std::visit(
         [&](auto* variable) {
