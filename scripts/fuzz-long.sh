@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Long fuzzing, outside the test command: each fuzzer in turn for SECONDS on WORKERS processes
-# (libFuzzer's fork mode), at low priority, growing a corpus that is kept between runs in
-# out/fuzz/<target>/corpus (out/ is not under version control). Prints the executions and the
-# coverage reached at the end of each target's run.
+# Long fuzzing, outside the test command: each fuzzer in turn for SECONDS in WORKERS processes
+# at low priority, all growing one corpus that is kept between runs in out/fuzz/<target>/corpus
+# (out/ is not under version control). Prints each process's executions and coverage, then the
+# coverage of the whole kept corpus.
 # A finding stops the run with a non-zero exit: the input is out/fuzz/<target>/crash-… (or
-# leak-…, timeout-…, oom-…) and the log is out/fuzz/<target>/fuzz.log. To read a key-engine
+# leak-…, timeout-…, oom-…) and the logs are out/fuzz/<target>/fuzz-*.log. To read a key-engine
 # finding: KOVRA_FUZZ_TRACE=1 build/fuzz/fuzz/key_engine_fuzzer out/fuzz/key_engine_fuzzer/crash-…
 # Usage: scripts/fuzz-long.sh [SECONDS [WORKERS [TARGET ...]]]
-#   defaults: 3600 seconds per target, one worker per core, both targets
+#   defaults: 3600 seconds per target, one process per core, both targets
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root=$PWD
 
 seconds=${1:-3600}
 workers=${2:-$(nproc)}
@@ -21,16 +22,23 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$workers" --target "${targets[@]}"
 
 for target in "${targets[@]}"; do
-  work=out/fuzz/$target
+  fuzzer=$root/build/fuzz/fuzz/$target
+  work=$root/out/fuzz/$target
   mkdir -p "$work/corpus"
-  echo "== $target: ${seconds} s on $workers workers, corpus $work/corpus" \
+  rm -f "$work"/fuzz-*.log
+  echo "== $target: ${seconds} s in $workers processes, corpus $work/corpus" \
     "($(find "$work/corpus" -type f | wc -l) inputs kept)"
-  if ! nice -n 10 "build/fuzz/fuzz/$target" -fork="$workers" -max_total_time="$seconds" \
-      -timeout=20 -rss_limit_mb=4096 -artifact_prefix="$work/" "$work/corpus" \
-      >"$work/fuzz.log" 2>&1; then
-    tail -n 60 "$work/fuzz.log"
+  # Independent processes that share the corpus directory and pick up each other's finds;
+  # each writes fuzz-<n>.log in the working directory.
+  if ! (cd "$work" && nice -n 10 "$fuzzer" -jobs="$workers" -workers="$workers" \
+      -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -artifact_prefix="$work/" \
+      "$work/corpus" >"$work/jobs.log" 2>&1); then
+    tail -n 60 "$work"/fuzz-*.log
     echo "$target found a fault: $(ls -t "$work" | grep -E '^(crash|leak|timeout|oom)-' | head -1)"
     exit 1
   fi
-  scripts/fuzz-summary.sh "$work/fuzz.log"
+  scripts/fuzz-summary.sh "$work"/fuzz-*.log
+  # The kept corpus replayed once: the coverage all processes reached together.
+  "$fuzzer" -runs=0 -rss_limit_mb=4096 "$work/corpus" >"$work/replay.log" 2>&1
+  echo "$target corpus: $(grep -E "INITED" "$work/replay.log" | grep -oE "cov: [0-9]+ ft: [0-9]+ corp: [0-9]+")"
 done
