@@ -7,10 +7,13 @@
 #include <system_error>
 
 #include "core/control_error.h"
+#include "entry/text_helpers.h"
 
 namespace kovra {
 
 namespace {
+
+using text::IsDigit;
 
 constexpr int kSignificantDigits = 15;
 
@@ -88,14 +91,6 @@ void AppendPlain(const DecimalDigits& d, typename Text::value_type point, Text& 
   for (long power = -1; power >= lowest; --power) text += static_cast<Char>(DigitAt(d, power));
 }
 
-std::wstring_view Trim(std::wstring_view s) {
-  const auto first = s.find_first_not_of(L' ');
-  if (first == std::wstring_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(L' ') - first + 1);
-}
-
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-
 enum class ParseResult { Number, NotANumber, Overflow };
 
 // The power of ten just above the first significant digit of `mantissa` × 10^exponent
@@ -112,7 +107,7 @@ long long Magnitude(std::string_view mantissa, long long exponent) {
 }
 
 ParseResult Parse(std::wstring_view text, const Separators& separators, double& value) {
-  const std::wstring_view s = Trim(text);
+  const std::wstring_view s = text::Trimmed(text);
   const wchar_t decimal = separators.decimal;
   const wchar_t group = separators.group;
   // The same number in the form from_chars reads: ASCII, "." for the point, no "+" and no
