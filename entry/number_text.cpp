@@ -119,26 +119,26 @@ ParseResult Parse(std::wstring_view text, const Separators& separators, double& 
     if (s[i] == L'-') *out++ = '-';
     ++i;
   }
-  const char* mantissa = out;
-  bool anyDigit = false;
-  bool inFraction = false;
+  const char* mantissaBegin = out;
+  // The integer part, where a group separator may stand between two digits ...
   for (; i < s.size(); ++i) {
     const wchar_t c = s[i];
     if (IsDigit(c)) {
       *out++ = static_cast<char>(c);
-      anyDigit = true;
-    } else if (c == decimal && !inFraction) {
-      inFraction = true;
-      *out++ = '.';
-    } else if (c == group && !inFraction && i > 0 && IsDigit(s[i - 1]) && i + 1 < s.size() &&
+    } else if (c != decimal && c == group && i > 0 && IsDigit(s[i - 1]) && i + 1 < s.size() &&
                IsDigit(s[i + 1])) {
-      continue;  // a group separator between digits
+      continue;
     } else {
       break;
     }
   }
-  if (!anyDigit) return ParseResult::NotANumber;
-  const std::string_view digits(mantissa, static_cast<std::size_t>(out - mantissa));
+  // ... then the decimal separator and the fraction.
+  if (i < s.size() && s[i] == decimal) {
+    *out++ = '.';
+    for (++i; i < s.size() && IsDigit(s[i]); ++i) *out++ = static_cast<char>(s[i]);
+  }
+  const std::string_view mantissa(mantissaBegin, static_cast<std::size_t>(out - mantissaBegin));
+  if (mantissa.empty() || mantissa == ".") return ParseResult::NotANumber;  // no digit
   // The written exponent only decides between overflow and underflow below, so it saturates;
   // the limit lies beyond any count of digits a text can hold and far inside 64 bits (long has
   // only 32 on Windows).
@@ -161,7 +161,7 @@ ParseResult Parse(std::wstring_view text, const Separators& separators, double& 
   const auto result = std::from_chars(ascii.data(), out, value);
   if (result.ec == std::errc::result_out_of_range) {
     // Too large a magnitude overflows; too small a one is zero.
-    if (Magnitude(digits, exponent) > 0) return ParseResult::Overflow;
+    if (Magnitude(mantissa, exponent) > 0) return ParseResult::Overflow;
     value = ascii.front() == '-' ? -0.0 : 0.0;
     return ParseResult::Number;
   }
