@@ -28,7 +28,7 @@ for fuzzer in key_engine_fuzzer property_bag_fuzzer; do
     echo "$fuzzer found a fault; the input is in build/fuzz/"
     exit 1
   fi
-  echo "$fuzzer: $(grep -E "^Done" "$fuzz_work/$fuzzer.log")"
+  scripts/fuzz-summary.sh "$fuzz_work/$fuzzer.log"
 done
 
 echo "== benchmarks"
