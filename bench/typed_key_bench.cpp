@@ -2,7 +2,9 @@
 // box's insertion and the change handling with its reformatting — next to the least such a key
 // could cost: inserting a character into a string and formatting one number with to_chars.
 // Each iteration first puts "12.50" back (taken as written, no change handling) with the caret
-// after the 1; that reset is part of the measured time of ours.
+// after the 1; that reset is part of the measured time of ours. The headless container keeps no
+// record of the four events a key raises: it listens as a host without handlers does, so that
+// the time is the control's (recording them would add about a sixth).
 #include <array>
 #include <charconv>
 #include <string>
@@ -22,6 +24,7 @@ void TypedKey(benchmark::State& state) {
   control.Initialize();
   control.InitProperties();
   control.EnterFocus();
+  platform.container.recording = false;
   kovra::TextBox& box = control.Text1();
   const std::wstring start = L"12.50";
   for (auto _ : state) {
@@ -30,7 +33,6 @@ void TypedKey(benchmark::State& state) {
     control.State().changeGuard = 0;
     box.SetSelStart(1);
     box.PressKey(L'3', 0, L'3');  // gives 132.50
-    platform.container.events.clear();
     benchmark::ClobberMemory();
   }
   if (box.Text() != L"132.50" || box.SelStart() != 2) state.SkipWithError("wrong text");

@@ -4,6 +4,7 @@ namespace kovra::headless {
 
 void RecordingContainer::RaiseEvent(int dispatchId, std::span<EventArgument> arguments) {
   if (onEvent) onEvent(dispatchId, arguments);
+  if (!recording) return;
   RaisedEvent raised{dispatchId, {}};
   raised.arguments.reserve(arguments.size());
   for (const EventArgument& argument : arguments) {
