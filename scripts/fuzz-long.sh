@@ -8,6 +8,7 @@
 # finding: KOVRA_FUZZ_TRACE=1 build/fuzz/fuzz/key_engine_fuzzer out/fuzz/key_engine_fuzzer/crash-…
 # Usage: scripts/fuzz-long.sh [SECONDS [WORKERS [TARGET ...]]]
 #   defaults: 3600 seconds per target, one process per core, both targets
+#   KOVRA_FUZZ_FLAGS: more libFuzzer flags for every process (say "-max_len=512")
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -15,6 +16,7 @@ root=$PWD
 seconds=${1:-3600}
 workers=${2:-$(nproc)}
 targets=("${@:3}")
+read -r -a flags <<<"${KOVRA_FUZZ_FLAGS:-}"
 [ ${#targets[@]} -eq 0 ] && targets=(key_engine_fuzzer property_bag_fuzzer)
 
 scripts/install-deps.sh native
@@ -26,13 +28,13 @@ for target in "${targets[@]}"; do
   work=$root/out/fuzz/$target
   mkdir -p "$work/corpus"
   rm -f "$work"/fuzz-*.log
-  echo "== $target: ${seconds} s in $workers processes, corpus $work/corpus" \
+  echo "== $target: ${seconds} s in $workers processes ${flags[*]:-}, corpus $work/corpus" \
     "($(find "$work/corpus" -type f | wc -l) inputs kept)"
   # Independent processes that share the corpus directory and pick up each other's finds;
   # each writes fuzz-<n>.log in the working directory.
   if ! (cd "$work" && nice -n 10 "$fuzzer" -jobs="$workers" -workers="$workers" \
       -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -artifact_prefix="$work/" \
-      "$work/corpus" >"$work/jobs.log" 2>&1); then
+      ${flags[@]+"${flags[@]}"} "$work/corpus" >"$work/jobs.log" 2>&1); then
     tail -n 60 "$work"/fuzz-*.log
     echo "$target found a fault: $(ls -t "$work" | grep -E '^(crash|leak|timeout|oom)-' | head -1)"
     exit 1
