@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 #include <system_error>
 
 #include "base/control_error.h"
@@ -11,6 +12,8 @@
 namespace kovra {
 
 namespace {
+
+using text::IsDigit;
 
 constexpr int kSignificantDigits = 15;
 
@@ -27,15 +30,18 @@ DecimalDigits Decompose(double value) {
   // Negative zero is zero, not a negative number: it carries no sign into any text.
   d.negative = value < 0;
   if (value == 0) return d;
+  // "d.dddddddddddddde±XX": 15 digits correctly rounded from the binary value, then the
+  // exponent with its sign and at least two digits.
   char buffer[32];
-  // d.dddddddddddddde±XX, correctly rounded from the binary value.
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                     std::chars_format::scientific, kSignificantDigits - 1);
-  const char* p = buffer;
-  d.digits[d.count++] = *p++;
-  if (*p == '.') ++p;
-  while (*p != 'e') d.digits[d.count++] = *p++;
-  std::from_chars(p + 1 + (p[1] == '+'), result.ptr, d.exponent);
+  d.digits[0] = buffer[0];
+  std::copy_n(buffer + 2, kSignificantDigits - 1, d.digits + 1);
+  d.count = kSignificantDigits;
+  const char* exponentSign = buffer + kSignificantDigits + 2;
+  for (const char* p = exponentSign + 1; p != result.ptr; ++p)
+    d.exponent = d.exponent * 10 + (*p - '0');
+  if (*exponentSign == '-') d.exponent = -d.exponent;
   while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
   return d;
 }
@@ -85,74 +91,81 @@ void AppendPlain(const DecimalDigits& d, typename Text::value_type point, Text& 
   for (long power = -1; power >= lowest; --power) text += static_cast<Char>(DigitAt(d, power));
 }
 
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-
 enum class ParseResult { Number, NotANumber, Overflow };
+
+// The power of ten just above the first significant digit of `mantissa` × 10^exponent
+// (1 for "5", 0 for "0.5", -2 for "0.005"), for a mantissa of digits with at most one point.
+long long Magnitude(std::string_view mantissa, long long exponent) {
+  const auto point = std::min(mantissa.find('.'), mantissa.size());
+  const auto first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) {  // zero: counted as a fraction of zeros
+    return exponent -
+           static_cast<long long>(point < mantissa.size() ? mantissa.size() - point - 1 : 0);
+  }
+  if (first < point) return static_cast<long long>(point - first) + exponent;
+  return exponent - static_cast<long long>(first - point - 1);
+}
 
 ParseResult Parse(std::wstring_view text, const Separators& separators, double& value) {
   const std::wstring_view s = text::Trimmed(text);
-  std::string ascii;  // the same number in the form from_chars reads
-  ascii.reserve(s.size() + 1);
+  const wchar_t decimal = separators.decimal;
+  const wchar_t group = separators.group;
+  // The same number in the form from_chars reads: ASCII, "." for the point, no "+" and no
+  // group separators, so never longer than the text.
+  std::string ascii(s.size(), '\0');
+  char* out = ascii.data();
   std::size_t i = 0;
   if (i < s.size() && (s[i] == L'-' || s[i] == L'+')) {
-    if (s[i] == L'-') ascii += '-';
+    if (s[i] == L'-') *out++ = '-';
     ++i;
   }
-  long digits = 0;
-  long integerDigits = 0;    // significant digits before the point
-  long zerosAfterPoint = 0;  // zeros between the point and the first significant digit
-  bool significant = false;  // a digit other than 0 has been seen
-  bool inFraction = false;
+  const char* mantissaBegin = out;
+  // The integer part, where a group separator may stand between two digits ...
   for (; i < s.size(); ++i) {
     const wchar_t c = s[i];
     if (IsDigit(c)) {
-      ascii += static_cast<char>(c);
-      ++digits;
-      if (c != L'0') significant = true;
-      if (!inFraction && significant) ++integerDigits;
-      if (inFraction && !significant) ++zerosAfterPoint;
-    } else if (c == separators.decimal && !inFraction) {
-      inFraction = true;
-      ascii += '.';
-    } else if (c == separators.group && !inFraction && i > 0 && IsDigit(s[i - 1]) &&
-               i + 1 < s.size() && IsDigit(s[i + 1])) {
-      continue;  // a group separator between digits
+      *out++ = static_cast<char>(c);
+    } else if (c != decimal && c == group && i > 0 && IsDigit(s[i - 1]) && i + 1 < s.size() &&
+               IsDigit(s[i + 1])) {
+      continue;
     } else {
       break;
     }
   }
-  if (digits == 0) return ParseResult::NotANumber;
+  // ... then the decimal separator and the fraction.
+  if (i < s.size() && s[i] == decimal) {
+    *out++ = '.';
+    for (++i; i < s.size() && IsDigit(s[i]); ++i) *out++ = static_cast<char>(s[i]);
+  }
+  const std::string_view mantissa(mantissaBegin, static_cast<std::size_t>(out - mantissaBegin));
+  if (mantissa.empty() || mantissa == ".") return ParseResult::NotANumber;  // no digit
   // The written exponent only decides between overflow and underflow below, so it saturates;
   // the limit lies beyond any count of digits a text can hold and far inside 64 bits (long has
   // only 32 on Windows).
   constexpr long long kExponentLimit = 1LL << 40;
   long long exponent = 0;
   if (i < s.size() && (s[i] == L'E' || s[i] == L'e')) {
-    ascii += 'e';
+    *out++ = 'e';
     ++i;
     const bool negativeExponent = i < s.size() && s[i] == L'-';
-    if (i < s.size() && (s[i] == L'-' || s[i] == L'+')) ascii += static_cast<char>(s[i++]);
+    if (i < s.size() && (s[i] == L'-' || s[i] == L'+')) *out++ = static_cast<char>(s[i++]);
     const std::size_t firstDigit = i;
     for (; i < s.size() && IsDigit(s[i]); ++i) {
-      ascii += static_cast<char>(s[i]);
+      *out++ = static_cast<char>(s[i]);
       if (exponent < kExponentLimit) exponent = exponent * 10 + (s[i] - L'0');
     }
     if (i == firstDigit) return ParseResult::NotANumber;
     if (negativeExponent) exponent = -exponent;
   }
   if (i != s.size()) return ParseResult::NotANumber;
-  const char* begin = ascii.data();
-  const auto result = std::from_chars(begin, begin + ascii.size(), value);
+  const auto result = std::from_chars(ascii.data(), out, value);
   if (result.ec == std::errc::result_out_of_range) {
     // Too large a magnitude overflows; too small a one is zero.
-    const long long magnitude =
-        integerDigits > 0 ? integerDigits + exponent : exponent - zerosAfterPoint;
-    if (magnitude > 0) return ParseResult::Overflow;
+    if (Magnitude(mantissa, exponent) > 0) return ParseResult::Overflow;
     value = ascii.front() == '-' ? -0.0 : 0.0;
     return ParseResult::Number;
   }
-  if (result.ec != std::errc() || result.ptr != begin + ascii.size())
-    return ParseResult::NotANumber;
+  if (result.ec != std::errc() || result.ptr != out) return ParseResult::NotANumber;
   return ParseResult::Number;
 }
 
@@ -187,18 +200,22 @@ std::wstring FormatNumber(double value, const NumberMask& mask, const Separators
   DecimalDigits d = Decompose(value);
   RoundToDecimals(d, decimals);
 
-  std::wstring text;
+  // Every character's place is known before the first is written: the sign, the integer
+  // digits with a group separator in front of each further three, the point, the decimals.
   const long integerDigits = d.count > 0 ? std::max(d.exponent + 1, 1) : 1;
-  text.reserve(static_cast<std::size_t>(integerDigits + integerDigits / 3 + decimals + 2));
-  if (d.negative) text += L'-';
+  const long groupSeparators = mask.grouped ? (integerDigits - 1) / 3 : 0;
+  const long length =
+      (d.negative ? 1 : 0) + integerDigits + groupSeparators + (mask.point ? 1 : 0) + decimals;
+  std::wstring text(static_cast<std::size_t>(length), L'0');
+  wchar_t* out = text.data();
+  if (d.negative) *out++ = L'-';
   for (long power = integerDigits - 1; power >= 0; --power) {
-    text += static_cast<wchar_t>(DigitAt(d, power));
-    if (mask.grouped && power > 0 && power % 3 == 0) text += separators.group;
+    *out++ = static_cast<wchar_t>(DigitAt(d, power));
+    if (mask.grouped && power > 0 && power % 3 == 0) *out++ = separators.group;
   }
-  if (mask.point) text += separators.decimal;
-  for (long power = -1; power >= -decimals; --power) {
-    text += static_cast<wchar_t>(DigitAt(d, power));
-  }
+  if (mask.point) *out++ = separators.decimal;
+  for (long power = -1; power >= -decimals; --power)
+    *out++ = static_cast<wchar_t>(DigitAt(d, power));
   return text;
 }
 

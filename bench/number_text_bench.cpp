@@ -77,21 +77,47 @@ const std::vector<std::string>& NarrowTexts() {
   return texts;
 }
 
+// Each loop below keeps its result alive and clobbers memory once per value, ours and the
+// baselines alike, and each benchmark checks its results once outside the timed loop, so that a
+// wrong result cannot pass for a fast one.
+
+// Formatting is checked by reading the text back: two decimals, within half a hundredth of the
+// value, and the grouped form is the plain one with group separators.
+bool FormatsCorrectly(double value, const std::wstring& edit, const std::wstring& display) {
+  std::wstring ungrouped = display;
+  std::erase(ungrouped, kSeparators.group);
+  const auto point = edit.find(kSeparators.decimal);
+  return ungrouped == edit && point == edit.size() - 3 &&
+         std::fabs(kovra::ParseNumber(edit, kSeparators) - value) <= 0.005 * (1 + 1e-12);
+}
+
+void CheckFormatting(benchmark::State& state) {
+  for (double v : Values()) {
+    const std::wstring edit = kovra::FormatNumber(v, kovra::EditMask(2), kSeparators);
+    const std::wstring display = kovra::FormatNumber(v, kovra::DisplayMask(2, true), kSeparators);
+    if (!FormatsCorrectly(v, edit, display)) return state.SkipWithError("wrong text");
+  }
+}
+
 void FormatEditMask(benchmark::State& state) {
+  CheckFormatting(state);
   for (auto _ : state) {
     for (double v : Values()) {
       std::wstring text = kovra::FormatNumber(v, kovra::EditMask(2), kSeparators);
       benchmark::DoNotOptimize(text.data());
+      benchmark::ClobberMemory();
     }
   }
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kValueCount));
 }
 
 void FormatDisplayMask(benchmark::State& state) {
+  CheckFormatting(state);
   for (auto _ : state) {
     for (double v : Values()) {
       std::wstring text = kovra::FormatNumber(v, kovra::DisplayMask(2, true), kSeparators);
       benchmark::DoNotOptimize(text.data());
+      benchmark::ClobberMemory();
     }
   }
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kValueCount));
@@ -99,6 +125,13 @@ void FormatDisplayMask(benchmark::State& state) {
 
 void BaselineToChars(benchmark::State& state) {
   std::array<char, 64> buffer{};
+  for (double v : Values()) {
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, std::chars_format::fixed, 2);
+    double back = 0;
+    std::from_chars(buffer.data(), result.ptr, back);
+    if (std::fabs(back - v) > 0.005 * (1 + 1e-12)) return state.SkipWithError("wrong text");
+  }
   for (auto _ : state) {
     for (double v : Values()) {
       const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v,
@@ -110,22 +143,41 @@ void BaselineToChars(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kValueCount));
 }
 
+// Both parsers must give the same, correctly rounded, number for every text.
+double FromChars(const std::string& text) {
+  double value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
+}
+
+void CheckParsing(benchmark::State& state) {
+  for (std::size_t i = 0; i < kValueCount; ++i) {
+    if (kovra::ParseNumber(WideTexts()[i], kSeparators) != FromChars(NarrowTexts()[i])) {
+      return state.SkipWithError("wrong number");
+    }
+  }
+}
+
 void Parse(benchmark::State& state) {
+  CheckParsing(state);
   for (auto _ : state) {
     for (const std::wstring& text : WideTexts()) {
       double value = kovra::ParseNumber(text, kSeparators);
       benchmark::DoNotOptimize(value);
+      benchmark::ClobberMemory();
     }
   }
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kValueCount));
 }
 
 void BaselineFromChars(benchmark::State& state) {
+  CheckParsing(state);
   for (auto _ : state) {
     for (const std::string& text : NarrowTexts()) {
       double value = 0;
       std::from_chars(text.data(), text.data() + text.size(), value);
       benchmark::DoNotOptimize(value);
+      benchmark::ClobberMemory();
     }
   }
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kValueCount));

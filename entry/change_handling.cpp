@@ -75,13 +75,13 @@ void EntryEngine::OnTextChange() {
       fallBack = true;
     } else {
       // Surplus decimals are cut, not rounded, so a digit typed into them replaces the next.
-      if (const auto p = s.find(d); p != std::wstring::npos) {
-        const auto kept = static_cast<std::size_t>(std::max(places, 0));
-        s = s.substr(0, p + 1 + std::min(s.size() - p - 1, kept));
+      const auto kept = static_cast<std::size_t>(std::max(places, 0));
+      if (const auto p = s.find(d); p != std::wstring::npos && s.size() - p - 1 > kept) {
+        s.resize(p + 1 + kept);
+        TryNumber(s, number);
       }
       const bool signJustTyped = text1_.SelStart() == 1 && StartsWith(text1_.Text(), L"-");
       if (!signJustTyped) {
-        TryNumber(s, number);
         if (StartsWith(s, L"-") && number == 0) {
           text1_.SetSelStart(2);
         } else {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -87,10 +88,21 @@ class EntryEngine {
   // The text with the selection taken out.
   std::wstring Remainder() const;
   void RaiseKeyEvent(int dispatchId, std::int16_t& keyCode, std::int16_t& shift);
-  // The last rules of the keystroke filter, by key, with the change guard set.
-  void FilterOtherKey(std::int16_t& keyAscii);
-  void FilterMinus(std::int16_t& keyAscii);
-  void FilterSeparator(std::int16_t& keyAscii);
+  // How many integer digits the limits allow, counted on the general numeric texts of MaxValue
+  // and MinValue (the minus of a negative MinValue not counted).
+  struct IntegerLimits {
+    int maxLength = 0;
+    int minLength = 0;
+    bool minNegative = false;
+  };
+  // The integer limits of the current MinValue, MaxValue and decimal separator. Every digit key
+  // asks for them and they seldom change, so the last answer is kept with what it came from.
+  IntegerLimits CurrentIntegerLimits();
+  // The last rules of the keystroke filter, by key, with the change guard set; `t` and `s` are
+  // Text1's text and caret as the key found them.
+  void FilterOtherKey(std::int16_t& keyAscii, const std::wstring& t, int s);
+  void FilterMinus(std::int16_t& keyAscii, const std::wstring& t, int s);
+  void FilterSeparator(std::int16_t& keyAscii, const std::wstring& t);
 
   ControlState& state_;
   TextBox& text1_;
@@ -102,6 +114,14 @@ class EntryEngine {
   bool backspacePending_ = false;    // a Backspace is on its way into the text
   std::wstring savedClipboardText_;  // clipboard text taken away by a refused paste
   std::uint8_t undoToggle_ = 0;      // which undo text Ctrl+Z restores next
+
+  struct KeptIntegerLimits {
+    double minValue;
+    double maxValue;
+    wchar_t decimal;
+    IntegerLimits limits;
+  };
+  std::optional<KeptIntegerLimits> keptIntegerLimits_;
 };
 
 }  // namespace kovra

@@ -1,6 +1,7 @@
 // The keystroke filter: every character key passes here before Text1 inserts it. The rules
 // run in a fixed order; a refused key is set to 0 so that Text1 inserts nothing, and KeyPress
 // is raised last with whatever key is left.
+#include <algorithm>
 #include <array>
 
 #include "base/text_helpers.h"
@@ -22,25 +23,40 @@ constexpr wchar_t kBackspace = 8;
 constexpr wchar_t kCopy = 3;    // Ctrl+C
 constexpr wchar_t kPaste = 22;  // Ctrl+V
 
-// How many integer digits the limits allow, counted on their general numeric texts.
-struct IntegerLimits {
-  int maxLength;
-  int minLength;
-  bool minNegative;
-};
-
 int IntegerLength(std::wstring_view limit, wchar_t decimal) {
   const int position = Position(limit, decimal);
   return position > 0 ? position - 1 : Length(Trimmed(limit));
 }
 
+// Whether nothing but blanks lies outside the selection: the remainder trims to nothing.
+bool OnlyBlanksOutside(std::wstring_view text, int selStart, int selLength) {
+  const auto start = std::min(static_cast<std::size_t>(selStart), text.size());
+  const auto end = std::min(start + static_cast<std::size_t>(selLength), text.size());
+  return Trimmed(text.substr(0, start)).empty() && Trimmed(text.substr(end)).empty();
+}
+
 }  // namespace
 
+EntryEngine::IntegerLimits EntryEngine::CurrentIntegerLimits() {
+  const PropertyMembers& p = state_.properties;
+  const wchar_t d = state_.separators.decimal;
+  const auto& kept = keptIntegerLimits_;
+  if (kept && kept->minValue == p.minValue && kept->maxValue == p.maxValue && kept->decimal == d) {
+    return kept->limits;
+  }
+  const std::wstring minText = GeneralText(p.minValue);
+  IntegerLimits limits{IntegerLength(GeneralText(p.maxValue), d), IntegerLength(minText, d),
+                       minText.starts_with(L'-')};
+  if (limits.minNegative) --limits.minLength;
+  keptIntegerLimits_ = KeptIntegerLimits{p.minValue, p.maxValue, d, limits};
+  return limits;
+}
+
 std::wstring EntryEngine::Remainder() const {
-  const std::wstring t = text1_.Text();
+  std::wstring rest = text1_.Text();
   const auto s = static_cast<std::size_t>(text1_.SelStart());
-  const auto l = static_cast<std::size_t>(text1_.SelLength());
-  return t.substr(0, s) + (s + l < t.size() ? t.substr(s + l) : std::wstring());
+  rest.erase(std::min(s, rest.size()), static_cast<std::size_t>(text1_.SelLength()));
+  return rest;
 }
 
 void EntryEngine::WriteZero() { WriteText(FormatNumber(0, EditMask(), state_.separators)); }
@@ -50,9 +66,10 @@ void EntryEngine::OnKeyPress(std::int16_t& keyAscii) {
   const int places = state_.properties.decimalPlaces;
   const auto key = [&] { return static_cast<wchar_t>(static_cast<std::uint16_t>(keyAscii)); };
   const auto setKey = [&](wchar_t c) { keyAscii = static_cast<std::int16_t>(c); };
-  const auto t = [&] { return text1_.Text(); };
-  const auto s = [&] { return text1_.SelStart(); };
-  const auto l = [&] { return text1_.SelLength(); };
+  // Text1's text and selection as the key found them: a rule that changes them ends the filter.
+  const std::wstring t = text1_.Text();
+  const int s = text1_.SelStart();
+  const int l = text1_.SelLength();
 
   // Each rule either lets the key go on to the next, or ends the filter (refused or done).
   const auto filter = [&] {
@@ -60,58 +77,53 @@ void EntryEngine::OnKeyPress(std::int16_t& keyAscii) {
     if (key() == kBackspace) backspacePending_ = true;
     if (text1_.Locked()) return setKey(0);
     if (d == L',' && key() == L'.') setKey(L',');
-    if (key() == L'0' && l() == Length(t())) {
+    if (key() == L'0' && l == Length(t)) {
       setKey(0);
       WriteZero();
       text1_.SetSelStart(1);
       return;
     }
-    if (IsDigit(key()) && IsBlank(Remainder())) {
+    if (IsDigit(key()) && OnlyBlanksOutside(t, s, l)) {
       WriteText(std::wstring(1, key()));
       setKey(0);
       text1_.SetSelStart(1);
       return;
     }
-    if (key() == L'0' && At(t(), 1) == L'-' && s() == 1 && At(t(), 2) != d) return setKey(0);
+    if (key() == L'0' && At(t, 1) == L'-' && s == 1 && At(t, 2) != d) return setKey(0);
 
-    const PropertyMembers& p = state_.properties;
-    const std::wstring minText = GeneralText(p.minValue);
-    IntegerLimits limits{IntegerLength(GeneralText(p.maxValue), d), IntegerLength(minText, d),
-                         minText.starts_with(L'-')};
-    if (limits.minNegative) --limits.minLength;
+    const IntegerLimits limits = CurrentIntegerLimits();
 
     // A digit may not lengthen the integer part beyond that of the limit.
-    const std::wstring current = t();  // the view below looks into it
-    const std::wstring_view trimmed = Trimmed(current);
+    const std::wstring_view trimmed = Trimmed(t);
     if (IsDigit(key()) && trimmed != L"-" && trimmed != std::wstring{L'-', d} &&
         trimmed != std::wstring_view(&d, 1)) {
       double v = 0;
-      const bool isNumber = TryNumber(current, v);
-      const int point = Position(current, d);
+      const bool isNumber = TryNumber(t, v);
+      const int point = Position(t, d);
       if (places == 0 && isNumber) {
-        if (v < 0 && Length(current) - 1 >= limits.minLength) return setKey(0);
-        if (v >= 0 && Length(current) >= limits.maxLength) return setKey(0);
+        if (v < 0 && Length(t) - 1 >= limits.minLength) return setKey(0);
+        if (v >= 0 && Length(t) >= limits.maxLength) return setKey(0);
       } else if (places >= 1 && point > 0) {
-        const bool caretInInteger = l() == 0 && point > s();
-        if (!current.starts_with(L'-') && isNumber && v >= 0) {
+        const bool caretInInteger = l == 0 && point > s;
+        if (!t.starts_with(L'-') && isNumber && v >= 0) {
           if (point - 1 >= limits.maxLength && caretInInteger) return setKey(0);
         } else if (point - 2 >= limits.minLength && caretInInteger) {
           return setKey(0);
         }
       }
     }
-    if (places >= 1 && key() != kBackspace && s() >= places + Position(t(), d)) return setKey(0);
+    if (places >= 1 && key() != kBackspace && s >= places + Position(t, d)) return setKey(0);
     if (key() == L'-' && !limits.minNegative) return setKey(0);
     if (places == 0 && key() == d) return setKey(0);
-    if (s() == 0 && l() == 0 && key() == kBackspace) return setKey(0);
-    if (s() == 0 && l() == 0 && key() != kBackspace && key() != L'-' && t().empty()) {
+    if (s == 0 && l == 0 && key() == kBackspace) return setKey(0);
+    if (s == 0 && l == 0 && key() != kBackspace && key() != L'-' && t.empty()) {
       return setKey(0);
     }
 
     state_.changeGuard = 1;
-    if (key() == L'-') return FilterMinus(keyAscii);
-    if (key() == d) return FilterSeparator(keyAscii);
-    FilterOtherKey(keyAscii);
+    if (key() == L'-') return FilterMinus(keyAscii, t, s);
+    if (key() == d) return FilterSeparator(keyAscii, t);
+    FilterOtherKey(keyAscii, t, s);
   };
   filter();
   state_.changeGuard = 0;
@@ -119,11 +131,9 @@ void EntryEngine::OnKeyPress(std::int16_t& keyAscii) {
   container_.RaiseEvent(event::KeyPress, arguments);
 }
 
-void EntryEngine::FilterOtherKey(std::int16_t& keyAscii) {
+void EntryEngine::FilterOtherKey(std::int16_t& keyAscii, const std::wstring& t, int s) {
   const wchar_t d = state_.separators.decimal;
   auto key = static_cast<wchar_t>(static_cast<std::uint16_t>(keyAscii));
-  const std::wstring t = text1_.Text();
-  const int s = text1_.SelStart();
   if (t.starts_with(L"-0") && s == 1 && key == L'0') {
     keyAscii = 0;
     text1_.SetSelStart(2);  // the caret steps over the zero
@@ -173,9 +183,7 @@ void EntryEngine::FilterOtherKey(std::int16_t& keyAscii) {
   }
 }
 
-void EntryEngine::FilterMinus(std::int16_t& keyAscii) {
-  const std::wstring t = text1_.Text();
-  const int s = text1_.SelStart();
+void EntryEngine::FilterMinus(std::int16_t& keyAscii, const std::wstring& t, int s) {
   if (text1_.SelLength() == 0) {
     if (t.find(L'-') != std::wstring::npos) {
       keyAscii = 0;
@@ -195,8 +203,7 @@ void EntryEngine::FilterMinus(std::int16_t& keyAscii) {
   }
 }
 
-void EntryEngine::FilterSeparator(std::int16_t& keyAscii) {
-  const std::wstring t = text1_.Text();
+void EntryEngine::FilterSeparator(std::int16_t& keyAscii, const std::wstring& t) {
   const int point = Position(t, state_.separators.decimal);
   if (point == 0) return;  // the separator is inserted
   keyAscii = 0;

@@ -1,9 +1,10 @@
 // Random keys, pastes, selections, Value writes and focus changes against a control with random
 // DecimalPlaces, limits and locale. After every action the engine's promises must hold:
 //   - the change guard is clear;
-//   - once a change has been handled, the text is a number not above MaxValue;
-//   - while the control holds the focus, the text is in the EditMask form: no grouping and no
-//     more decimals than DecimalPlaces.
+//   - once a change has been handled, the text is a number not above MaxValue, or one of the
+//     incomplete numbers focus exit repairs;
+//   - while the control holds the focus, the text is in the EditMask form (no grouping and no
+//     more decimals than DecimalPlaces) or such an incomplete number.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -11,8 +12,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "base/control_error.h"
+#include "base/text_helpers.h"
 #include "control/kovra_double.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/headless_text_box.h"
@@ -37,12 +40,22 @@ constexpr std::wstring_view kPasteTexts[] = {
   std::abort();
 }
 
+// The incomplete numbers focus exit repairs: the empty text, "-", the separator alone and "-"
+// with the separator, blanks around them ignored. Delete of a selection that ends at the
+// separator, right after a minus, leaves "-." that way.
+bool Incomplete(const std::wstring& text, wchar_t decimal) {
+  const std::wstring_view t = text::Trimmed(text);
+  return t.empty() || t == L"-" || t == std::wstring_view(&decimal, 1) ||
+         t == std::wstring{L'-', decimal};
+}
+
 // The EditMask form as the editing keys may leave it: a number without group separators and
 // with no more decimals than DecimalPlaces. Delete of a selection that ends at the separator
 // leaves ".00" that way. A text that begins with "-0" is left as typed whenever its decimals, cut
 // to DecimalPlaces, are zero ("-00.00" after a zero typed behind "-0", "-0.000006" after zeros
 // typed in front of a 6), so such a text passes with any number of decimals.
 bool InEditForm(const std::wstring& text, const ControlState& state) {
+  if (Incomplete(text, state.separators.decimal)) return true;
   double number = 0;
   if (!TryParseNumber(text, state.separators, number)) return false;
   if (text.starts_with(L"-0")) return true;
@@ -160,7 +173,7 @@ class Session {
     const std::wstring text = control_.Text1().Text();
     if (state.changeGuard != 0) Broken("the change guard is clear between events", text);
     if (!platform_.container.events.empty()) changed_ = true;
-    if (changed_) {
+    if (changed_ && !Incomplete(text, state.separators.decimal)) {
       double number = 0;
       if (!TryParseNumber(text, state.separators, number)) Broken("the text is a number", text);
       if (number > state.properties.maxValue) Broken("the text is not above MaxValue", text);

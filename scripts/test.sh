@@ -44,7 +44,7 @@ for fuzzer in key_engine_fuzzer property_bag_fuzzer; do
     echo "$fuzzer found a fault; the input is in build/clang/"
     exit 1
   fi
-  echo "$fuzzer: $(grep -E "^Done" "$fuzz_work/$fuzzer.log")"
+  scripts/fuzz-summary.sh "$fuzz_work/$fuzzer.log"
 done
 
 echo "== benchmarks (release build)"

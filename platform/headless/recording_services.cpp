@@ -4,7 +4,9 @@ namespace kovra::headless {
 
 void RecordingContainer::RaiseEvent(int dispatchId, std::span<EventArgument> arguments) {
   if (onEvent) onEvent(dispatchId, arguments);
+  if (!recording) return;
   RaisedEvent raised{dispatchId, {}};
+  raised.arguments.reserve(arguments.size());
   for (const EventArgument& argument : arguments) {
     std::visit(
         [&](auto* variable) {

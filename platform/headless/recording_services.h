@@ -88,6 +88,9 @@ class RecordingContainer final : public Container {
 
   // Runs for each raised event before it is recorded; it may change the by-reference arguments.
   std::function<void(int dispatchId, std::span<EventArgument> arguments)> onEvent;
+  // Whether raised events are kept in `events` (a benchmark turns it off: the container then
+  // listens as a host without handlers does).
+  bool recording = true;
 
   Font ambientFont;
   bool userMode = true;
