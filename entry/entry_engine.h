@@ -98,8 +98,33 @@ class EntryEngine {
   // The integer limits of the current MinValue, MaxValue and decimal separator. Every digit key
   // asks for them and they seldom change, so the last answer is kept with what it came from.
   IntegerLimits CurrentIntegerLimits();
-  // The last rules of the keystroke filter, by key, with the change guard set; `t` and `s` are
-  // Text1's text and caret as the key found them.
+  // The phases of the change handling, on the working text `s`: a leading zero or sign tidied
+  // with the caret kept, an incomplete text made a number, surplus decimals cut (not rounded,
+  // so a digit typed into them replaces the next) and the number shown in the EditMask with
+  // the caret at its index.
+  void TidyTheFront(std::wstring& s);
+  void CompleteTheNumber(std::wstring& s);
+  void CutSurplusDecimals(std::wstring& s, double& number);
+  void ShowInTheEditMask(const std::wstring& s, double number);
+  // The keystroke filter's rules, tried in order on a key and the text it found.
+  struct Keystroke;
+  enum class Verdict { GoOn, Decided };
+  using Rule = Verdict (EntryEngine::*)(Keystroke&);
+  static const Rule kKeystrokeRules[];
+  Verdict RefuseEnterAndEscape(Keystroke& k);
+  Verdict NoteBackspace(Keystroke& k);
+  Verdict RefuseEveryKeyWhileLocked(Keystroke& k);
+  Verdict TypeTheLocalesComma(Keystroke& k);
+  Verdict StartAgainFromATypedDigit(Keystroke& k);
+  Verdict RefuseAZeroBehindALeadingMinus(Keystroke& k);
+  Verdict KeepTheIntegerPartWithinTheLimits(Keystroke& k);
+  Verdict RefuseKeysPastTheLastDecimal(Keystroke& k);
+  Verdict RefuseAMinusWithoutNegativeNumbers(Keystroke& k);
+  Verdict RefuseASeparatorWithoutDecimals(Keystroke& k);
+  Verdict RefuseKeysWithNothingToActOn(Keystroke& k);
+  void RewriteForTheKey(Keystroke& k);
+  // The rewrites by key, with the change guard set; `t` and `s` are Text1's text and caret as
+  // the key found them.
   void FilterOtherKey(std::int16_t& keyAscii, const std::wstring& t, int s);
   void FilterMinus(std::int16_t& keyAscii, const std::wstring& t, int s);
   void FilterSeparator(std::int16_t& keyAscii, const std::wstring& t);

@@ -61,74 +61,162 @@ std::wstring EntryEngine::Remainder() const {
 
 void EntryEngine::WriteZero() { WriteText(FormatNumber(0, EditMask(), state_.separators)); }
 
+// A key on its way through the filter, with the text and the selection it found: a rule that
+// changes them decides the key.
+struct EntryEngine::Keystroke {
+  std::int16_t& code;
+  const std::wstring text;
+  const int start;
+  const int length;
+
+  wchar_t Key() const { return static_cast<wchar_t>(static_cast<std::uint16_t>(code)); }
+  void Set(wchar_t key) { code = static_cast<std::int16_t>(key); }
+  // Refused: Text1 inserts nothing.
+  Verdict Refuse() {
+    code = 0;
+    return Verdict::Decided;
+  }
+};
+
+// The rules in the order they are tried. Each lets the key go on to the next, or decides it:
+// refused, or dealt with by a rewrite of its own.
+constexpr EntryEngine::Rule EntryEngine::kKeystrokeRules[] = {
+    &EntryEngine::RefuseEnterAndEscape,
+    &EntryEngine::NoteBackspace,
+    &EntryEngine::RefuseEveryKeyWhileLocked,
+    &EntryEngine::TypeTheLocalesComma,
+    &EntryEngine::StartAgainFromATypedDigit,
+    &EntryEngine::RefuseAZeroBehindALeadingMinus,
+    &EntryEngine::KeepTheIntegerPartWithinTheLimits,
+    &EntryEngine::RefuseKeysPastTheLastDecimal,
+    &EntryEngine::RefuseAMinusWithoutNegativeNumbers,
+    &EntryEngine::RefuseASeparatorWithoutDecimals,
+    &EntryEngine::RefuseKeysWithNothingToActOn,
+};
+
 void EntryEngine::OnKeyPress(std::int16_t& keyAscii) {
-  const wchar_t d = state_.separators.decimal;
-  const int places = state_.properties.decimalPlaces;
-  const auto key = [&] { return static_cast<wchar_t>(static_cast<std::uint16_t>(keyAscii)); };
-  const auto setKey = [&](wchar_t c) { keyAscii = static_cast<std::int16_t>(c); };
-  // Text1's text and selection as the key found them: a rule that changes them ends the filter.
-  const std::wstring t = text1_.Text();
-  const int s = text1_.SelStart();
-  const int l = text1_.SelLength();
-
-  // Each rule either lets the key go on to the next, or ends the filter (refused or done).
-  const auto filter = [&] {
-    if (key() == 13 || key() == 27) return setKey(0);
-    if (key() == kBackspace) backspacePending_ = true;
-    if (text1_.Locked()) return setKey(0);
-    if (d == L',' && key() == L'.') setKey(L',');
-    if (key() == L'0' && l == Length(t)) {
-      setKey(0);
-      WriteZero();
-      text1_.SetSelStart(1);
-      return;
+  Keystroke k{keyAscii, text1_.Text(), text1_.SelStart(), text1_.SelLength()};
+  bool decided = false;
+  for (const Rule rule : kKeystrokeRules) {
+    if ((this->*rule)(k) == Verdict::Decided) {
+      decided = true;
+      break;
     }
-    if (IsDigit(key()) && OnlyBlanksOutside(t, s, l)) {
-      WriteText(std::wstring(1, key()));
-      setKey(0);
-      text1_.SetSelStart(1);
-      return;
-    }
-    if (key() == L'0' && At(t, 1) == L'-' && s == 1 && At(t, 2) != d) return setKey(0);
-
-    const IntegerLimits limits = CurrentIntegerLimits();
-
-    // A digit may not lengthen the integer part beyond that of the limit.
-    const std::wstring_view trimmed = Trimmed(t);
-    if (IsDigit(key()) && trimmed != L"-" && trimmed != std::wstring{L'-', d} &&
-        trimmed != std::wstring_view(&d, 1)) {
-      double v = 0;
-      const bool isNumber = TryNumber(t, v);
-      const int point = Position(t, d);
-      if (places == 0 && isNumber) {
-        if (v < 0 && Length(t) - 1 >= limits.minLength) return setKey(0);
-        if (v >= 0 && Length(t) >= limits.maxLength) return setKey(0);
-      } else if (places >= 1 && point > 0) {
-        const bool caretInInteger = l == 0 && point > s;
-        if (!t.starts_with(L'-') && isNumber && v >= 0) {
-          if (point - 1 >= limits.maxLength && caretInInteger) return setKey(0);
-        } else if (point - 2 >= limits.minLength && caretInInteger) {
-          return setKey(0);
-        }
-      }
-    }
-    if (places >= 1 && key() != kBackspace && s >= places + Position(t, d)) return setKey(0);
-    if (key() == L'-' && !limits.minNegative) return setKey(0);
-    if (places == 0 && key() == d) return setKey(0);
-    if (s == 0 && l == 0 && key() == kBackspace) return setKey(0);
-    if (s == 0 && l == 0 && key() != kBackspace && key() != L'-' && t.empty()) {
-      return setKey(0);
-    }
-
-    state_.changeGuard = 1;
-    if (key() == L'-') return FilterMinus(keyAscii, t, s);
-    if (key() == d) return FilterSeparator(keyAscii, t);
-    FilterOtherKey(keyAscii, t, s);
-  };
-  filter();
+  }
+  if (!decided) RewriteForTheKey(k);
   state_.changeGuard = 0;
   std::array<EventArgument, 1> arguments{&keyAscii};
   container_.RaiseEvent(event::KeyPress, arguments);
+}
+
+// Neither Enter nor Escape is ever inserted.
+EntryEngine::Verdict EntryEngine::RefuseEnterAndEscape(Keystroke& k) {
+  return k.Key() == 13 || k.Key() == 27 ? k.Refuse() : Verdict::GoOn;
+}
+
+// A Backspace is on its way: the change handling that follows knows it.
+EntryEngine::Verdict EntryEngine::NoteBackspace(Keystroke& k) {
+  if (k.Key() == kBackspace) backspacePending_ = true;
+  return Verdict::GoOn;
+}
+
+// A locked box takes no key at all, not even Ctrl+C.
+EntryEngine::Verdict EntryEngine::RefuseEveryKeyWhileLocked(Keystroke& k) {
+  return text1_.Locked() ? k.Refuse() : Verdict::GoOn;
+}
+
+// Where the decimal separator is a comma, a full stop types the comma.
+EntryEngine::Verdict EntryEngine::TypeTheLocalesComma(Keystroke& k) {
+  if (state_.separators.decimal == L',' && k.Key() == L'.') k.Set(L',');
+  return Verdict::GoOn;
+}
+
+// A zero typed over the whole text starts again at zero in the edit format; a digit typed where
+// nothing but blanks would stay becomes the whole text. Either way the caret stands after it.
+EntryEngine::Verdict EntryEngine::StartAgainFromATypedDigit(Keystroke& k) {
+  if (k.Key() == L'0' && k.length == Length(k.text)) {
+    k.Set(0);
+    WriteZero();
+  } else if (IsDigit(k.Key()) && OnlyBlanksOutside(k.text, k.start, k.length)) {
+    WriteText(std::wstring(1, k.Key()));
+    k.Set(0);
+  } else {
+    return Verdict::GoOn;
+  }
+  text1_.SetSelStart(1);
+  return Verdict::Decided;
+}
+
+// No zero right after a leading minus, unless the separator follows the minus.
+EntryEngine::Verdict EntryEngine::RefuseAZeroBehindALeadingMinus(Keystroke& k) {
+  const bool refused = k.Key() == L'0' && At(k.text, 1) == L'-' && k.start == 1 &&
+                       At(k.text, 2) != state_.separators.decimal;
+  return refused ? k.Refuse() : Verdict::GoOn;
+}
+
+// A digit may not make the integer part longer than that of the limit on its side. The limit
+// counts characters, not the value: the change handling keeps MaxValue afterwards.
+EntryEngine::Verdict EntryEngine::KeepTheIntegerPartWithinTheLimits(Keystroke& k) {
+  const wchar_t d = state_.separators.decimal;
+  const IntegerLimits limits = CurrentIntegerLimits();
+  const std::wstring_view trimmed = Trimmed(k.text);
+  if (!IsDigit(k.Key()) || trimmed == L"-" || trimmed == std::wstring{L'-', d} ||
+      trimmed == std::wstring_view(&d, 1)) {
+    return Verdict::GoOn;
+  }
+  double v = 0;
+  const bool isNumber = TryNumber(k.text, v);
+  const int point = Position(k.text, d);
+  const int places = state_.properties.decimalPlaces;
+  if (places < 0) return Verdict::GoOn;
+  if (places == 0) {
+    if (!isNumber) return Verdict::GoOn;
+    const bool tooLong =
+        v < 0 ? Length(k.text) - 1 >= limits.minLength : Length(k.text) >= limits.maxLength;
+    return tooLong ? k.Refuse() : Verdict::GoOn;
+  }
+  const bool caretInInteger = point > 0 && k.length == 0 && point > k.start;
+  if (!caretInInteger) return Verdict::GoOn;
+  const bool positive = !k.text.starts_with(L'-') && isNumber && v >= 0;
+  const bool tooLong = positive ? point - 1 >= limits.maxLength : point - 2 >= limits.minLength;
+  return tooLong ? k.Refuse() : Verdict::GoOn;
+}
+
+// With decimals, nothing but Backspace goes in once the caret is past the last decimal place.
+EntryEngine::Verdict EntryEngine::RefuseKeysPastTheLastDecimal(Keystroke& k) {
+  const int places = state_.properties.decimalPlaces;
+  const bool past = places >= 1 && k.Key() != kBackspace &&
+                    k.start >= places + Position(k.text, state_.separators.decimal);
+  return past ? k.Refuse() : Verdict::GoOn;
+}
+
+// A minus only when MinValue is negative.
+EntryEngine::Verdict EntryEngine::RefuseAMinusWithoutNegativeNumbers(Keystroke& k) {
+  return k.Key() == L'-' && !CurrentIntegerLimits().minNegative ? k.Refuse() : Verdict::GoOn;
+}
+
+// No separator when there are no decimals.
+EntryEngine::Verdict EntryEngine::RefuseASeparatorWithoutDecimals(Keystroke& k) {
+  const bool refused = state_.properties.decimalPlaces == 0 && k.Key() == state_.separators.decimal;
+  return refused ? k.Refuse() : Verdict::GoOn;
+}
+
+// At the very start with nothing selected, Backspace has nothing to delete, and into an empty
+// box only a minus goes.
+EntryEngine::Verdict EntryEngine::RefuseKeysWithNothingToActOn(Keystroke& k) {
+  if (k.start != 0 || k.length != 0) return Verdict::GoOn;
+  if (k.Key() == kBackspace) return k.Refuse();
+  if (k.Key() != L'-' && k.text.empty()) return k.Refuse();
+  return Verdict::GoOn;
+}
+
+// The key goes in, but the text around it may need a rewrite first: by the key, with the change
+// guard set until the rule says otherwise.
+void EntryEngine::RewriteForTheKey(Keystroke& k) {
+  state_.changeGuard = 1;
+  if (k.Key() == L'-') return FilterMinus(k.code, k.text, k.start);
+  if (k.Key() == state_.separators.decimal) return FilterSeparator(k.code, k.text);
+  FilterOtherKey(k.code, k.text, k.start);
 }
 
 void EntryEngine::FilterOtherKey(std::int16_t& keyAscii, const std::wstring& t, int s) {
