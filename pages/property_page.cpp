@@ -23,13 +23,13 @@ FormLayout MadeForm(const PageDefinition& definition) {
   FormLayout form{
       std::wstring(definition.className), std::wstring(definition.caption), definition.size, {}};
   for (const PageControl& c : definition.controls) {
-    FormElement element{.name = std::wstring(c.name),
-                        .kind = c.kind,
-                        .caption = std::wstring(c.caption),
-                        .bounds = c.bounds,
-                        .tabIndex = c.tabIndex};
+    FormElement element;
+    element.name = c.name;
+    element.kind = c.kind;
+    element.caption = c.caption;
+    element.bounds = c.bounds;
+    element.tabIndex = c.tabIndex;
     if (c.kind == FormElementKind::ComboBox) {
-      element.items.clear();
       for (const std::wstring_view item : c.items) element.items.emplace_back(item);
       element.value = -1;
     }

@@ -53,6 +53,7 @@ TEST_F(AboutBoxTest, AcercaShowsTheBoxModallyWithNoOwnerItsVersionLineAndArialTe
   EXPECT_EQ(shown.shown.Element(L"Command1").picture, resources::kOkMarkName);
   EXPECT_EQ(shown.shown.Element(L"Image1").picture, resources::kProductPictureName);
   for (const FormElement& element : shown.shown.elements) {
+    if (element.caption.empty()) continue;
     EXPECT_EQ(element.font.name, L"Arial") << testing::PrintToString(element.name);
   }
   // Nobody clicked: the box was closed and Acerca came back.

@@ -303,7 +303,9 @@ TEST(PageTablesTest, EachBoxEditsAMemberOfTheRightTypeAndEachListHoldsItsEnumera
       const Member* member = FindMember(c.property);
       ASSERT_NE(member, nullptr);
       EXPECT_EQ(std::count(page->order.begin(), page->order.end(), c.property), 1);
-      if (c.kind == FormElementKind::CheckBox) EXPECT_EQ(member->type, ValueType::Boolean);
+      if (c.kind == FormElementKind::CheckBox) {
+        EXPECT_EQ(member->type, ValueType::Boolean);
+      }
       if (c.kind != FormElementKind::ComboBox) continue;
       const Enumeration* e = FindEnumeration(member->enumeration);
       ASSERT_NE(e, nullptr);

@@ -1,6 +1,7 @@
 #include "pages/about/about_box.h"
 
 #include <cmath>
+#include <utility>
 
 #include "base/version.h"
 #include "resources/product_picture.h"
@@ -20,46 +21,42 @@ constexpr int kFirstTextTop = (resources::kTextBandTop + 5) * kTwipsPerPixel;
 constexpr int kTextStep = 20 * kTwipsPerPixel;
 
 Font TextFont(bool bold = false, bool underline = false) {
-  return Font{.name = kFontName, .size = 9.0f, .bold = bold, .underline = underline};
+  Font font;
+  font.name = kFontName;
+  font.size = 9.0f;
+  font.bold = bold;
+  font.underline = underline;
+  return font;
 }
 
+FormElement Element(std::wstring name, FormElementKind kind, std::wstring caption, TwipRect bounds,
+                    int tabIndex, Font font, std::wstring picture = {}) {
+  FormElement element;
+  element.name = std::move(name);
+  element.kind = kind;
+  element.caption = std::move(caption);
+  element.bounds = bounds;
+  element.tabIndex = tabIndex;
+  element.font = std::move(font);
+  element.picture = std::move(picture);
+  return element;
+}
+
+// The texts one under the other on the picture's light band, the OK button at their right.
 FormLayout Designed() {
   using enum FormElementKind;
-  const auto text = [](int line) {
-    return TwipRect{kTextsLeft, kFirstTextTop + line * kTextStep, 2700, 255};
+  const auto line = [](int n) {
+    return TwipRect{kTextsLeft, kFirstTextTop + n * kTextStep, 2700, 255};
   };
+  const TwipRect picture{0, 0, kPictureWidth, kPictureHeight};
   FormLayout layout{L"About", kCaption, {kPictureWidth, kPictureHeight}, {}};
   layout.elements = {
-      {.name = L"Image1",
-       .kind = Picture,
-       .bounds = {0, 0, kPictureWidth, kPictureHeight},
-       .font = TextFont(),
-       .picture = resources::kProductPictureName},
-      {.name = L"Label1",
-       .kind = Label,
-       .caption = L"Version:",
-       .bounds = text(0),
-       .tabIndex = 1,
-       .font = TextFont(true)},
-      {.name = L"Label4",
-       .kind = Label,
-       .caption = kMakerName,
-       .bounds = text(1),
-       .tabIndex = 2,
-       .font = TextFont()},
-      {.name = L"Label5",
-       .kind = LinkLabel,
-       .caption = kLinkCaption,
-       .bounds = text(2),
-       .tabIndex = 3,
-       .font = TextFont(false, true)},
-      {.name = L"Command1",
-       .kind = Button,
-       .caption = L"OK",
-       .bounds = {3480, 2340, 1080, 480},
-       .tabIndex = 0,
-       .font = TextFont(),
-       .picture = resources::kOkMarkName},
+      Element(L"Image1", Picture, {}, picture, -1, Font{}, resources::kProductPictureName),
+      Element(L"Label1", Label, L"Version:", line(0), 1, TextFont(true)),
+      Element(L"Label4", Label, kMakerName, line(1), 2, TextFont()),
+      Element(L"Label5", LinkLabel, kLinkCaption, line(2), 3, TextFont(false, true)),
+      Element(L"Command1", Button, L"OK", {3480, 2340, 1080, 480}, 0, TextFont(),
+              resources::kOkMarkName),
   };
   return layout;
 }

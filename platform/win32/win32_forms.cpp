@@ -1,7 +1,6 @@
 #include "platform/win32/win32_forms.h"
 
 #include <shellapi.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <string>
@@ -60,7 +59,7 @@ void Win32Forms::ShowModal(FormCode& form, std::uintptr_t owner) {
     }
   }
   HWND topLevel = owner != 0 ? ::GetAncestor(FromWindowId(owner), GA_ROOT) : nullptr;
-  ::MessageBoxW(topLevel, texts.c_str(), form.Layout().caption.c_str(), MB_OK);
+  ::MessageBoxW(topLevel, texts.c_str(), form.Layout().caption.c_str(), MB_OK | MB_ICONINFORMATION);
   window.Unload();
   showing.erase(std::find(showing.begin(), showing.end(), &form));
 }

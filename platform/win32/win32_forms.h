@@ -4,6 +4,9 @@
 // its labels in a message box, and unloads the form when the box is closed.
 #pragma once
 
+// Windows' own headers come before shellapi.h, which the implementation includes.
+#include <windows.h>
+
 #include "platform/forms.h"
 
 namespace kovra::win32 {
