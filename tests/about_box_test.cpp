@@ -97,15 +97,16 @@ TEST_F(AboutBoxTest, TheLinkAsksTheShellToOpenTheWebPageWithTheBoxAsOwner) {
 }
 
 TEST_F(AboutBoxTest, AShellFailureShowsTheWarningWithTheErrorAndTheBoxStaysOpen) {
+  bool stillOpen = false;
+  Forms().user = [&](HeadlessFormWindow& box) {
+    box.Click(L"Label5");
+    stillOpen = !box.Unloaded();
+  };
   for (const std::intptr_t failure : {0, 2, 32}) {
     SCOPED_TRACE(failure);
     Forms().shellAnswer = {failure, 2, L"The system cannot find the file specified."};
     platform_.messages.shown.clear();
-    bool stillOpen = false;
-    Forms().user = [&](HeadlessFormWindow& box) {
-      box.Click(L"Label5");
-      stillOpen = !box.Unloaded();
-    };
+    stillOpen = false;
     Acerca();
     EXPECT_TRUE(stillOpen);
     ASSERT_EQ(platform_.messages.shown.size(), 1u);
@@ -118,7 +119,9 @@ TEST_F(AboutBoxTest, AShellFailureShowsTheWarningWithTheErrorAndTheBoxStaysOpen)
   Forms().shellAnswer = {33, 0, {}};  // just above the failures
   platform_.messages.shown.clear();
   Acerca();
+  EXPECT_EQ(Forms().shellRequests.size(), 4u);
   EXPECT_TRUE(platform_.messages.shown.empty());
+  Forms().user = nullptr;
 }
 
 TEST_F(AboutBoxTest, OkUnloadsTheBoxAndAcercaReturns) {
@@ -140,6 +143,15 @@ TEST_F(AboutBoxTest, AcercaWhileTheBoxIsOpenBringsItForwardInsteadOfASecondBox) 
   Acerca();
   EXPECT_EQ(Forms().forms.size(), 1u);
   EXPECT_EQ(Forms().broughtForward, 1);
+}
+
+TEST_F(AboutBoxTest, AUserActionThatFailsLeavesNoBoxBehindForTheNextAcerca) {
+  Forms().user = [](HeadlessFormWindow& box) { box.Click(L"Label9"); };
+  EXPECT_THROW(Acerca(), std::invalid_argument);
+  Forms().user = nullptr;
+  Acerca();
+  EXPECT_EQ(Forms().forms.size(), 2u);
+  EXPECT_EQ(Forms().broughtForward, 0);
 }
 
 TEST_F(AboutBoxTest, EachAcercaGetsAFreshlyLoadedBox) {

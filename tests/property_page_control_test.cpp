@@ -152,20 +152,6 @@ TEST_P(PropertyPageControlTest, TextsTheControlCannotConvertAreSkippedWithoutAMe
   EXPECT_EQ(Get(L"MaxValue"), Variant(77.0));
 }
 
-TEST_P(PropertyPageControlTest, AThemeSetFromCodeBeyondTheListShowsNoItemAndSurvivesApply) {
-  Control().PutProperty(L"WinTheme", std::int16_t{5});
-  PropertyPage page(pages::XpPage(), Seps());
-  pages::PageTarget* selection[] = {&*target_};
-  const auto issues = page.SelectionChanged(selection);
-  ASSERT_EQ(issues.size(), 1u);
-  EXPECT_EQ(issues[0].kind, IssueKind::NoListItem);
-  EXPECT_EQ(page.Control(L"Combo3").value, -1);
-  page.ChooseItem(L"Combo4", 2);
-  page.ApplyChanges();
-  EXPECT_EQ(Get(L"WinTheme"), Variant(std::int16_t{5}));
-  EXPECT_EQ(Get(L"Border3DStyle"), Variant(std::int16_t{2}));
-}
-
 TEST_P(PropertyPageControlTest, LoadingShowsTheControlsNumbersInTheLocalesSeparators) {
   Control().PutProperty(L"ButtonSpinIncrement", 0.25);
   Control().PutProperty(L"MinValue", -1234.5);

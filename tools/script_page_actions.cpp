@@ -137,7 +137,12 @@ void ScriptRunner::About(const Arguments& args) {
   };
   const std::size_t shown = forms.forms.size();
   const std::size_t asked = forms.shellRequests.size();
-  Control().Invoke(L"Acerca");
+  try {
+    Control().Invoke(L"Acerca");
+  } catch (...) {
+    forms.user = nullptr;
+    throw;
+  }
   forms.user = nullptr;
   for (std::size_t i = shown; i < forms.forms.size(); ++i) {
     const headless::ShownForm& form = forms.forms[i];

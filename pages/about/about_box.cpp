@@ -107,9 +107,15 @@ void AboutBox::OpenWebPage(FormWindow& window) {
 void ShowAboutBox(FormServices& forms, MessageDialog& messages) {
   if (current != nullptr) return forms.ShowModal(*current, 0);
   AboutBox box(forms, messages);
+  // The slot is cleared when the box unloads, and in any case when it goes.
+  struct Instance {
+    AboutBox* box;
+    ~Instance() {
+      if (current == box) current = nullptr;
+    }
+  } instance{&box};
   current = &box;
   forms.ShowModal(box, 0);
-  if (current == &box) current = nullptr;  // a platform that returned without unloading it
 }
 
 }  // namespace kovra::about

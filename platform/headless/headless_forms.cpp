@@ -33,6 +33,11 @@ void HeadlessForms::ShowModal(FormCode& form, std::uintptr_t owner) {
     return;
   }
   open_.push_back(&form);
+  // Closed for the record also when the user's actions end in an exception.
+  struct Showing {
+    std::vector<const FormCode*>& open;
+    ~Showing() { open.pop_back(); }
+  } showing{open_};
   nextWindow_ += 4;
   HeadlessFormWindow window(form, nextWindow_, form.Layout().inner);
   form.Form_Load(window);
@@ -43,7 +48,6 @@ void HeadlessForms::ShowModal(FormCode& form, std::uintptr_t owner) {
   if (user) user(window);
   forms[record].left = form.Layout();
   window.Unload();
-  open_.erase(std::find(open_.begin(), open_.end(), &form));
 }
 
 ShellOutcome HeadlessForms::ShellExecuteVerb(std::uintptr_t owner, std::wstring_view verb,
