@@ -115,15 +115,7 @@ void KovraDouble::Initialize() {
   ProbeLocale();
 }
 
-void KovraDouble::ProbeLocale() {
-  // 1234.45 under "#,##0.00": the 6th character is the decimal separator, the 2nd the group
-  // separator ("1,234.45", "1.234,45").
-  const std::wstring probe = platform_.GetLocale().FormatNumber(L"1234.45", 2);
-  if (probe.size() >= 6) {
-    state_.separators.decimal = probe[5];
-    state_.separators.group = probe[1];
-  }
-}
+void KovraDouble::ProbeLocale() { state_.separators = ProbeSeparators(platform_.GetLocale()); }
 
 void KovraDouble::InitProperties() {
   state_.newInstance = 1;

@@ -2,11 +2,11 @@
 
 #include "base/coercion.h"
 #include "base/control_error.h"
-#include "base/version.h"
 #include "control/control_internals.h"
 #include "control/kovra_double.h"
 #include "core/enumerations.h"
 #include "core/member_fields.h"
+#include "pages/about/about_box.h"
 
 namespace kovra {
 
@@ -164,10 +164,8 @@ void InvokeMethod(KovraDouble& control, const Member& member, std::span<const Va
     case ControlMethod::Refresh:
       return control.UserControl().Refresh();
     case ControlMethod::About:
-      return control.GetPlatform().GetSystem().ShowAbout(
-          L"About Control KovraDouble", L"Version: " + std::to_wstring(version::kMajor) + L"." +
-                                            std::to_wstring(version::kMinor) + L"." +
-                                            std::to_wstring(version::kRevision));
+      return about::ShowAboutBox(control.GetPlatform().GetForms(),
+                                 control.GetPlatform().GetMessageDialog());
     case ControlMethod::None:
       break;
   }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/number_text.h"
+
 namespace kovra {
 
 class Locale {
@@ -14,5 +16,18 @@ class Locale {
   // as the platform formatter does. Throws ControlError when the platform refuses.
   virtual std::wstring FormatNumber(std::wstring_view number, int decimals) const = 0;
 };
+
+// The separators the locale's formatter writes, read from 1234.45 with two decimals: the sixth
+// character is the decimal separator and the second the group separator ("1,234.45",
+// "1.234,45"). Falls back to "." and "," when the answer is shorter.
+inline Separators ProbeSeparators(const Locale& locale) {
+  Separators separators;
+  const std::wstring probe = locale.FormatNumber(L"1234.45", 2);
+  if (probe.size() >= 6) {
+    separators.decimal = probe[5];
+    separators.group = probe[1];
+  }
+  return separators;
+}
 
 }  // namespace kovra

@@ -9,6 +9,7 @@
 #include "platform/container.h"
 #include "platform/control_surface.h"
 #include "platform/drawing_services.h"
+#include "platform/forms.h"
 #include "platform/locale.h"
 #include "platform/message_dialog.h"
 #include "platform/pointer.h"
@@ -37,6 +38,8 @@ class Platform {
   virtual SystemServices& GetSystem() = 0;
   virtual Pointer& GetPointer() = 0;
   virtual DrawingServices& GetDrawing() = 0;
+  // Modal forms of the control's own (the About box) and the desktop shell.
+  virtual FormServices& GetForms() = 0;
 };
 
 }  // namespace kovra

@@ -10,7 +10,8 @@ native=(
   "cmake|cmake ctest"
   "make|make"
   "g++|g++"
-  "python3|python3"
+  "python3|python3 /usr/bin/python3"
+  "python3-pil|/usr/lib/python3/dist-packages/PIL/Image.py"
   "googletest|/usr/src/googletest/CMakeLists.txt"
   "libgtest-dev|/usr/include/gtest/gtest.h"
   "libbenchmark-dev|/usr/include/benchmark/benchmark.h"
@@ -63,6 +64,10 @@ for entry in "${wanted[@]}"; do
     fi
   done
 done
+# The build encodes the About box's picture with Pillow through the system's own Python (a
+# python3 earlier on the PATH may be another one, without Pillow).
+/usr/bin/python3 -c "import PIL.Image" 2>/dev/null ||
+  absent+=("Pillow for /usr/bin/python3 (Debian package python3-pil)")
 if [ ${#absent[@]} -gt 0 ]; then
   echo "install-deps: still missing after installing:" >&2
   printf '  %s\n' "${absent[@]}" >&2

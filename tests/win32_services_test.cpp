@@ -3,6 +3,9 @@
 // visual-styles library.
 #include <gtest/gtest.h>
 
+#include <iostream>
+
+#include "control/kovra_double.h"
 #include "control/property_access.h"
 #include "tests/support/win32_platform_fixture.h"
 #include "tests/support/win32_probe.h"
@@ -111,6 +114,29 @@ TEST_F(Win32PlatformTest, DisabledTimersAndTimersWithoutIntervalNeverTick) {
 
 TEST_F(Win32PlatformTest, TheVisualStylesLibraryIsFound) {
   EXPECT_TRUE(Get().GetSystem().ThemeLibraryAvailable());
+}
+
+// ---- Forms and the shell --------------------------------------------------------------------
+
+TEST_F(Win32PlatformTest, TheShellReportsAFileItCannotOpenAsAFailureWithTheSystemsError) {
+  const ShellOutcome outcome = Get().GetForms().ShellExecuteVerb(
+      0, L"open", L"C:\\kovra-no-such-folder\\no-such-file.kovra");
+  EXPECT_TRUE(outcome.Failed()) << outcome.result;
+  if (outcome.errorNumber != 0) {
+    EXPECT_FALSE(outcome.errorDescription.empty());
+  }
+  std::cout << "[ shell    ] result " << outcome.result << ", error " << outcome.errorNumber
+            << " \"" << Narrow(outcome.errorDescription) << "\"\n";
+}
+
+TEST_F(Win32PlatformTest, AcercaShowsTheAboutBoxWithItsVersionLineAndReturnsWhenItCloses) {
+  KovraDouble control(Get());
+  control.Initialize();
+  control.Invoke(L"Acerca");
+  const auto shown = platform_->Messages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].title, L"About Control KovraDouble");
+  EXPECT_NE(shown[0].text.find(L"Version: 1.0.1"), std::wstring::npos) << Narrow(shown[0].text);
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 // kovra-resources: writes the control's bitmaps as .bmp files into a folder, with the resource
-// script that names them for the resource compiler (the spin-button and arrow bitmaps by name,
-// the toolbox bitmap as 30000). Every run writes the same bytes.
+// script that names them for the resource compiler (the spin-button and arrow bitmaps and the
+// About box's OK tick by name, the toolbox bitmap as 30000), and the About box's product
+// picture as product.bmp, which the build encodes as a JPEG (scripts/encode-jpeg.py). Every run
+// writes the same bytes.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 
 #include "resources/bitmaps.h"
 #include "resources/bmp_file.h"
+#include "resources/product_picture.h"
 
 namespace {
 
@@ -38,5 +41,8 @@ int main(int argc, char** argv) {
   }
   if (!Write(folder / "toolbox.bmp", EncodeBmp(ToolboxBitmap()))) return 1;
   script << kToolboxBitmapId << " BITMAP \"toolbox.bmp\"\n";
+  if (!Write(folder / "okmark.bmp", EncodeBmp(DrawOkMark()))) return 1;
+  script << Narrow(kOkMarkName) << " BITMAP \"okmark.bmp\"\n";
+  if (!Write(folder / "product.bmp", EncodeBmp(DrawProductPicture()))) return 1;
   return script ? 0 : 1;
 }

@@ -53,6 +53,9 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::Commands() {
       {L"pointer", 2, &ScriptRunner::PointerAt},
       {L"save", 0, &ScriptRunner::Save},
       {L"load", 1, &ScriptRunner::Load},
+      {L"page", 2, &ScriptRunner::Page},
+      {L"about", 0, &ScriptRunner::About},
+      {L"shell", 1, &ScriptRunner::Shell},
   };
   return kCommands;
 }
@@ -133,6 +136,8 @@ std::vector<headless::Journal::Entry> ScriptRunner::Take(std::size_t& seen) {
 void ScriptRunner::Locale(const Arguments& args) { locale_ = args[0]; }
 
 void ScriptRunner::PlaceControl() {
+  pages_.clear();
+  pageTarget_.reset();
   control_.reset();
   platform_ = makePlatform_(locale_);
   if (!platform_) throw ScriptError("no platform for locale " + ToUtf8(locale_));

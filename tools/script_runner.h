@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "control/kovra_double.h"
+#include "pages/property_page.h"
 #include "tools/control_picture.h"
 #include "tools/script_platform.h"
 #include "tools/script_words.h"
@@ -102,6 +104,13 @@ class ScriptRunner {
   void Load(const Arguments& args);
   MouseSource& WindowNamed(const std::wstring& name);
 
+  // Design time: the property pages, the About box and the shell (script_page_actions.cpp).
+  void Page(const Arguments& args);
+  void About(const Arguments& args);
+  void Shell(const Arguments& args);
+  // The page called NAME (class or caption), made for the current control on first use.
+  pages::PropertyPage& PageNamed(const std::wstring& name);
+
   KovraDouble& Control();
   ScriptPlatform& Platform();
   // A script text in the control's separators (when translating).
@@ -120,6 +129,9 @@ class ScriptRunner {
   std::wstring locale_;
   std::unique_ptr<ScriptPlatform> platform_;
   std::unique_ptr<KovraDouble> control_;
+  // The pages of the current control, by class, and the control as their selection.
+  std::unique_ptr<pages::ControlTarget> pageTarget_;
+  std::map<std::wstring, std::unique_ptr<pages::PropertyPage>> pages_;
   bool translate_ = false;
   bool echo_ = true;
   bool skipping_ = false;         // the case's requirement does not hold here

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/headless/headless_drawing.h"
+#include "platform/headless/headless_forms.h"
 #include "platform/headless/headless_locale.h"
 #include "platform/headless/headless_text_box.h"
 #include "platform/headless/recording_services.h"
@@ -33,6 +34,7 @@ class HeadlessPlatform final : public Platform {
   SystemServices& GetSystem() override { return system; }
   Pointer& GetPointer() override { return pointer; }
   DrawingServices& GetDrawing() override { return drawing; }
+  FormServices& GetForms() override { return forms; }
 
   Journal journal;  // what the container and the message box recorded, in one order
   WindowTally windows;
@@ -44,6 +46,7 @@ class HeadlessPlatform final : public Platform {
   HeadlessSystem system;
   ScriptedPointer pointer;
   HeadlessDrawing drawing;
+  HeadlessForms forms;
 
  private:
   std::uintptr_t NextWindow() { return nextWindow_ += 4; }

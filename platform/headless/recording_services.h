@@ -106,13 +106,9 @@ class HeadlessSystem final : public SystemServices {
  public:
   bool ThemeLibraryAvailable() override { return themeLibraryAvailable; }
   void LockWindowUpdate(std::uintptr_t window) override { windowLocks.push_back(window); }
-  void ShowAbout(const std::wstring& caption, const std::wstring& versionLine) override {
-    aboutBoxes.push_back(caption + L" / " + versionLine);
-  }
 
   bool themeLibraryAvailable = true;
   std::vector<std::uintptr_t> windowLocks;  // each call's window; 0 releases
-  std::vector<std::wstring> aboutBoxes;     // "caption / version line" of each About box
 };
 
 // A pointer that is where the test puts it: its position, the window under it, and each

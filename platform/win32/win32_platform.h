@@ -1,8 +1,8 @@
 // The real Windows platform: the control's surface and Text1 as windows, timers on the message
-// loop, the system clipboard, message boxes, the user's number format and the small system
-// services. The controls' windows start out parked under a hidden window of the platform's own
-// until a control is given a parent. Everything runs on the thread that made the platform,
-// which must pump messages for timers.
+// loop, the system clipboard, message boxes, the user's number format, the small system
+// services, forms and the shell. The controls' windows start out parked under a hidden window
+// of the platform's own until a control is given a parent. Everything runs on the thread that made
+// the platform, which must pump messages for timers.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_drawing_services.h"
+#include "platform/win32/win32_forms.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_message_dialog.h"
 #include "platform/win32/win32_pointer.h"
@@ -38,6 +39,7 @@ class Win32Platform final : public Platform {
   SystemServices& GetSystem() override { return system_; }
   Pointer& GetPointer() override { return pointer_; }
   DrawingServices& GetDrawing() override { return drawing_; }
+  FormServices& GetForms() override { return forms_; }
 
   // The hidden window that holds the surfaces that have no parent.
   std::uintptr_t ParkingWindow() const { return ToWindowId(parking_.get()); }
@@ -50,6 +52,7 @@ class Win32Platform final : public Platform {
   Win32System system_;
   Win32Pointer pointer_;
   Win32Drawing drawing_;
+  Win32Forms forms_;
 };
 
 }  // namespace kovra::win32

@@ -11,8 +11,6 @@ class Win32System final : public SystemServices {
   bool ThemeLibraryAvailable() override;
   // ::LockWindowUpdate(`window`); 0 releases the lock.
   void LockWindowUpdate(std::uintptr_t window) override;
-  // A modal box without owner: the caption and the version line.
-  void ShowAbout(const std::wstring& caption, const std::wstring& versionLine) override;
 };
 
 }  // namespace kovra::win32
