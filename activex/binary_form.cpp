@@ -81,21 +81,20 @@ class Writer {
   std::vector<std::byte> bytes_;
 };
 
-// The picture in its file form.
+// The picture in the standard picture object's saved form, which OleLoadPicture reads.
 std::vector<std::byte> PictureBytes(const PictureRef& picture) {
   const ComPtr<IPictureDisp> dispatch = PictureObject(picture);
-  ComPtr<IPicture> object;
-  if (!dispatch || FAILED(dispatch->QueryInterface(IID_IPicture, object.PutVoid()))) {
+  ComPtr<IPersistStream> persist;
+  if (!dispatch || FAILED(dispatch->QueryInterface(IID_IPersistStream, persist.PutVoid()))) {
     throw ComError(CTL_E_INVALIDPICTURE);
   }
   ComPtr<IStream> memory;
   ThrowIfFailed(::CreateStreamOnHGlobal(nullptr, TRUE, memory.Put()));
-  LONG size = 0;
-  ThrowIfFailed(object->SaveAsFile(memory.get(), TRUE, &size));
-  if (size < 0 || static_cast<std::uint32_t>(size) > kMaxPictureBytes) {
-    throw ComError(CTL_E_INVALIDPICTURE);
-  }
-  std::vector<std::byte> bytes(static_cast<std::size_t>(size));
+  if (FAILED(persist->Save(memory.get(), TRUE))) throw ComError(CTL_E_INVALIDPICTURE);
+  ULARGE_INTEGER end{};
+  ThrowIfFailed(memory->Seek({}, STREAM_SEEK_CUR, &end));
+  if (end.QuadPart == 0 || end.QuadPart > kMaxPictureBytes) throw ComError(CTL_E_INVALIDPICTURE);
+  std::vector<std::byte> bytes(static_cast<std::size_t>(end.QuadPart));
   ThrowIfFailed(memory->Seek({}, STREAM_SEEK_SET, nullptr));
   ULONG read = 0;
   ThrowIfFailed(memory->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read));

@@ -7,7 +7,8 @@
 //     5 text: length in UTF-16 units (32-bit), then the units
 //     6 font: name (as a text), size in points (32-bit float), styles (bold 1, italic 2,
 //       underline 4, strikethrough 8)
-//     7 picture: 0 for none, or 1, a byte count (32-bit) and the picture in its file form.
+//     7 picture: 0 for none, or 1, a byte count (32-bit) and the standard picture object's own
+//       saved form (IPersistStream), which OleLoadPicture reads.
 //
 // Reading takes exactly the bytes the form holds, so that a container may keep more after it
 // in the same stream; it refuses, with a result that says why, a wrong header
