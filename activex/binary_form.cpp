@@ -9,6 +9,7 @@
 
 #include "activex/com_error.h"
 #include "activex/com_ptr.h"
+#include "activex/picture_data.h"
 #include "activex/standard_objects.h"
 #include "base/lifetimebound.h"
 #include "control/persistence.h"
@@ -98,7 +99,7 @@ std::vector<std::byte> PictureBytes(const PictureRef& picture) {
   ThrowIfFailed(memory->Seek({}, STREAM_SEEK_SET, nullptr));
   ULONG read = 0;
   ThrowIfFailed(memory->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read));
-  if (read != bytes.size()) throw ComError(CTL_E_INVALIDPICTURE);
+  if (read != bytes.size() || !WellFormedPicture(bytes)) throw ComError(CTL_E_INVALIDPICTURE);
   return bytes;
 }
 
@@ -139,6 +140,7 @@ void PutValue(Writer& out, ValueType type, const Variant* value) {
       const std::vector<std::byte> bytes = PictureBytes(picture);
       out.Put(std::uint8_t{1});
       out.Put(static_cast<std::uint32_t>(bytes.size()));
+      out.Put(PictureChecksum(bytes));
       out.PutBytes(bytes);
       return;
     }
@@ -190,8 +192,13 @@ PictureRef TakePicture(Reader& in) {
   if (present != 1) Corrupt();
   const auto size = in.Take<std::uint32_t>();
   if (size == 0 || size > kMaxPictureBytes) Corrupt();
+  const auto checksum = in.Take<std::uint64_t>();
   std::vector<std::byte> bytes(size);
   in.Take(bytes.data(), bytes.size());
+  // The system's reader gets only a picture that is as it was written, and well formed.
+  if (PictureChecksum(bytes) != checksum || !WellFormedPicture(bytes)) {
+    throw ComError(CTL_E_INVALIDPICTURE);
+  }
   ComPtr<IStream> memory;
   ThrowIfFailed(::CreateStreamOnHGlobal(nullptr, TRUE, memory.Put()));
   ThrowIfFailed(memory->Write(bytes.data(), size, nullptr));

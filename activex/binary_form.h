@@ -7,14 +7,16 @@
 //     5 text: length in UTF-16 units (32-bit), then the units
 //     6 font: name (as a text), size in points (32-bit float), styles (bold 1, italic 2,
 //       underline 4, strikethrough 8)
-//     7 picture: 0 for none, or 1, a byte count (32-bit) and the standard picture object's own
-//       saved form (IPersistStream), which OleLoadPicture reads.
+//     7 picture: 0 for none, or 1, a byte count (32-bit), a checksum of the bytes (64-bit) and
+//       the standard picture object's own saved form (IPersistStream) of an icon, a cursor or a
+//       bitmap, which OleLoadPicture reads.
 //
 // Reading takes exactly the bytes the form holds, so that a container may keep more after it
 // in the same stream; it refuses, with a result that says why, a wrong header
 // (STG_E_INVALIDHEADER), a later version (STG_E_OLDDLL), a form that ends early
 // (HRESULT_FROM_WIN32(ERROR_HANDLE_EOF)), a tag, a count or a length that does not fit
-// (STG_E_DOCFILECORRUPT) and a picture no picture object can read (CTL_E_INVALIDPICTURE).
+// (STG_E_DOCFILECORRUPT) and a picture that is damaged or of another kind (CTL_E_INVALIDPICTURE,
+// also when writing).
 #pragma once
 
 #include <objidl.h>

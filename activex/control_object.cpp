@@ -25,6 +25,7 @@ ControlObject::~ControlObject() {
   connections_.Events().DisconnectAll();
   connections_.Notifications().DisconnectAll();
   control_.reset();  // its windows go while the thread's platform is still there
+  share_->Linger();
 }
 
 HRESULT ControlObject::Create(REFIID iid, void** out) {

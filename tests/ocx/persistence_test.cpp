@@ -246,6 +246,7 @@ TEST_F(Persistence, BagValuesLoadingStoresUncheckedAreTakenAsTheyAre) {
 TEST_F(Persistence, StreamsThatAreNotAWholeFormAreRefusedWithAResultThatSaysWhy) {
   GiveDistinctValues(control_.get());
   const std::vector<std::byte> good = SavedForm(control_.get());
+  ASSERT_GT(good.size(), 8u);
   ComPtr<IDispatch> target = NewControl();
   GiveDistinctValues(target.get());
   ASSERT_EQ(Put(target.get(), L"Value", Value(L"17")).result, S_OK);
