@@ -73,7 +73,6 @@ class ControlObject final : public ComObject<ControlObject, IUnknown> {
   };
 
  private:
-  friend IUnknown& IdentityOf(ControlObject& object);
 
   std::unique_ptr<KovraDouble> MakeControl();
 

@@ -21,63 +21,27 @@
 namespace kovra::activex {
 namespace {
 
-// The type a slot's value has in the vtable, with its VARIANT type.
+// The type a slot's value has in the vtable, and the VARIANT type that carries it.
+template <typename T, VARTYPE Variant>
+struct Carried {
+  using Type = T;
+  static constexpr VARTYPE kVariant = Variant;
+};
 template <ValueType Type>
 struct SlotValue;
-template <>
-struct SlotValue<ValueType::None> {  // methods have no value of their own
-  using Type = std::nullptr_t;
-};
-template <>
-struct SlotValue<ValueType::Boolean> {
-  using Type = VARIANT_BOOL;
-  static constexpr VARTYPE kVariant = VT_BOOL;
-};
-template <>
-struct SlotValue<ValueType::Int16> {
-  using Type = SHORT;
-  static constexpr VARTYPE kVariant = VT_I2;
-};
-template <>
-struct SlotValue<ValueType::Int32> {
-  using Type = LONG;
-  static constexpr VARTYPE kVariant = VT_I4;
-};
-template <>
-struct SlotValue<ValueType::Enumeration> {  // an enumeration is 32-bit in the library
-  using Type = LONG;
-  static constexpr VARTYPE kVariant = VT_I4;
-};
-template <>
-struct SlotValue<ValueType::Color> {  // carried as the 32-bit pattern it is
-  using Type = OLE_COLOR;
-  static constexpr VARTYPE kVariant = VT_I4;
-};
-template <>
-struct SlotValue<ValueType::Single> {
-  using Type = FLOAT;
-  static constexpr VARTYPE kVariant = VT_R4;
-};
-template <>
-struct SlotValue<ValueType::Double> {
-  using Type = DOUBLE;
-  static constexpr VARTYPE kVariant = VT_R8;
-};
-template <>
-struct SlotValue<ValueType::String> {
-  using Type = BSTR;
-  static constexpr VARTYPE kVariant = VT_BSTR;
-};
-template <>
-struct SlotValue<ValueType::Font> {
-  using Type = IFontDisp*;
-  static constexpr VARTYPE kVariant = VT_DISPATCH;
-};
-template <>
-struct SlotValue<ValueType::Picture> {
-  using Type = IPictureDisp*;
-  static constexpr VARTYPE kVariant = VT_DISPATCH;
-};
+// clang-format off
+template <> struct SlotValue<ValueType::None> : Carried<std::nullptr_t, VT_EMPTY> {};  // methods
+template <> struct SlotValue<ValueType::Boolean> : Carried<VARIANT_BOOL, VT_BOOL> {};
+template <> struct SlotValue<ValueType::Int16> : Carried<SHORT, VT_I2> {};
+template <> struct SlotValue<ValueType::Int32> : Carried<LONG, VT_I4> {};
+template <> struct SlotValue<ValueType::Enumeration> : Carried<LONG, VT_I4> {};  // 32-bit
+template <> struct SlotValue<ValueType::Color> : Carried<OLE_COLOR, VT_I4> {};  // its 32 bits
+template <> struct SlotValue<ValueType::Single> : Carried<FLOAT, VT_R4> {};
+template <> struct SlotValue<ValueType::Double> : Carried<DOUBLE, VT_R8> {};
+template <> struct SlotValue<ValueType::String> : Carried<BSTR, VT_BSTR> {};
+template <> struct SlotValue<ValueType::Font> : Carried<IFontDisp*, VT_DISPATCH> {};
+template <> struct SlotValue<ValueType::Picture> : Carried<IPictureDisp*, VT_DISPATCH> {};
+// clang-format on
 
 template <ValueType Type>
 using SlotType = typename SlotValue<Type>::Type;
