@@ -18,13 +18,21 @@ class ComError : public std::runtime_error {
   HRESULT result_;
 };
 
+// The result that carries an Automation error number (13, Type mismatch, is 0x800A000D): the
+// form in which a control reports its errors to compiled clients.
+inline HRESULT ControlResult(int number) {
+  return MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, number);
+}
+
 // Throws ComError for a failure result.
 inline void ThrowIfFailed(HRESULT result) {
   if (FAILED(result)) throw ComError(result);
 }
 
 // The HRESULT for the exception being handled: E_OUTOFMEMORY for std::bad_alloc, the carried
-// result for ComError, E_UNEXPECTED for anything else. Call only inside a catch block.
+// result for ComError, the control facility's result with the Automation number for a
+// ControlError, the system's error for std::system_error, E_UNEXPECTED for anything else. Call
+// only inside a catch block.
 HRESULT CurrentExceptionResult() noexcept;
 
 // Runs `body` (which returns an HRESULT) and turns any exception it throws into its HRESULT.

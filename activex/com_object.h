@@ -74,6 +74,9 @@ class ComObject : public Bases... {
   ComObject() { module::ObjectCreated(); }
   virtual ~ComObject() { module::ObjectDestroyed(); }
 
+  // The references held now.
+  ULONG References() const { return references_.load(); }
+
  private:
   // The object's own table when it lists one; otherwise one row per base interface.
   static std::span<const InterfaceEntry<Object>> Table() {

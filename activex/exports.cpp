@@ -12,6 +12,7 @@
 #include "activex/class_factory.h"
 #include "activex/module.h"
 #include "activex/registration.h"
+#include "activex/thread_share.h"
 
 namespace {
 
@@ -35,7 +36,10 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   return TRUE;
 }
 
-STDAPI DllCanUnloadNow() { return kovra::activex::module::CanUnload() ? S_OK : S_FALSE; }
+STDAPI DllCanUnloadNow() {
+  kovra::activex::ThreadShare::EndLingeringOfThisThread();
+  return kovra::activex::module::CanUnload() ? S_OK : S_FALSE;
+}
 
 STDAPI DllGetClassObject(REFCLSID classId, REFIID iid, LPVOID* out) {
   return kovra::activex::GetClassObject(classId, iid, out);

@@ -7,6 +7,7 @@
 
 #include "activex/com_error.h"
 #include "activex/com_ptr.h"
+#include "activex/dual_slots.h"
 #include "activex/identifiers.h"
 #include "activex/type_description.h"
 #include "core/enumerations.h"
@@ -18,9 +19,6 @@ namespace {
 // The member identifiers of enumeration constants, counted from here as type-library compilers
 // number members declared without one.
 constexpr MEMBERID kFirstConstantId = 0x40000000;
-
-// A dual interface's own functions follow IUnknown's and IDispatch's in its vtable.
-constexpr UINT kDispatchSlots = 7;
 
 // Interfaces that both early- and late-bound clients call, whose set of members is fixed.
 constexpr WORD kDualInterfaceFlags =
@@ -92,44 +90,46 @@ class LibraryWriter {
         NewType(kControlInterface.name, TKIND_INTERFACE, kControlInterface.id,
                 kDualInterfaceFlags | TYPEFLAG_FHIDDEN);
     Implement(type.get(), 0, references_.Dispatch(), 0);
-    UINT index = 0;
-    for (const Member& member : Members()) {
-      const auto add = [&](INVOKEKIND invoke, std::vector<Parameter> parameters) {
-        AddFunction(type.get(), index,
-                    {member.dispatchId, FUNC_PUREVIRTUAL, invoke, VT_HRESULT,
-                     FunctionFlags(member.attributes), std::move(parameters)},
-                    member.name);
-        if (member.helpContext != 0) {
-          ThrowIfFailed(type->SetFuncHelpContext(index, static_cast<DWORD>(member.helpContext)));
-        }
-        if (!member.helpString.empty()) {
-          ThrowIfFailed(type->SetFuncDocString(index, Text(member.helpString)));
-        }
-        ++index;
-      };
+    for (UINT index = 0; index < kDualSlots.size(); ++index) {
+      const Member& member = SlotMember(kDualSlots[index]);
       const auto value = [&](bool pointer) {
         TypeDescription description =
             references_.Describe(type.get(), member.type, member.enumeration);
         if (pointer) description.AddPointer();
         return description;
       };
-      if (member.access & kGet) {
-        add(INVOKE_PROPERTYGET, Parameters({}, value(true), PARAMFLAG_FOUT | PARAMFLAG_FRETVAL));
+      INVOKEKIND invoke = INVOKE_FUNC;
+      std::vector<Parameter> parameters;
+      switch (kDualSlots[index].kind) {
+        case SlotKind::Get:
+          invoke = INVOKE_PROPERTYGET;
+          parameters = Parameters({}, value(true), PARAMFLAG_FOUT | PARAMFLAG_FRETVAL);
+          break;
+        case SlotKind::Let:
+          invoke = INVOKE_PROPERTYPUT;
+          parameters = Parameters({}, value(false), PARAMFLAG_FIN);
+          break;
+        case SlotKind::Set:
+          invoke = INVOKE_PROPERTYPUTREF;
+          parameters = Parameters({}, value(false), PARAMFLAG_FIN);
+          break;
+        case SlotKind::Method:
+          for (const MethodParameter& parameter : member.parameters) {
+            parameters.push_back({parameter.name,
+                                  references_.Describe(type.get(), parameter.type, {}),
+                                  PARAMFLAG_FIN});
+          }
+          break;
       }
-      if (member.access & kLet) {
-        add(INVOKE_PROPERTYPUT, Parameters({}, value(false), PARAMFLAG_FIN));
+      AddFunction(type.get(), index,
+                  {member.dispatchId, FUNC_PUREVIRTUAL, invoke, VT_HRESULT,
+                   FunctionFlags(member.attributes), std::move(parameters)},
+                  member.name);
+      if (member.helpContext != 0) {
+        ThrowIfFailed(type->SetFuncHelpContext(index, static_cast<DWORD>(member.helpContext)));
       }
-      if (member.access & kSet) {
-        add(INVOKE_PROPERTYPUTREF, Parameters({}, value(false), PARAMFLAG_FIN));
-      }
-      if (member.access & kMethod) {
-        std::vector<Parameter> parameters;
-        for (const MethodParameter& parameter : member.parameters) {
-          parameters.push_back({parameter.name,
-                                references_.Describe(type.get(), parameter.type, {}),
-                                PARAMFLAG_FIN});
-        }
-        add(INVOKE_FUNC, std::move(parameters));
+      if (!member.helpString.empty()) {
+        ThrowIfFailed(type->SetFuncDocString(index, Text(member.helpString)));
       }
     }
     Finish(kControlInterface.name, type);

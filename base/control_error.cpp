@@ -17,6 +17,8 @@ const char* DescribeError(ErrorCode code) noexcept {
       return "Type mismatch";
     case ErrorCode::LinkNotActive:
       return "No foreign application responded to a DDE initiate";
+    case ErrorCode::InvalidPropertyValue:
+      return "Invalid property value";
     case ErrorCode::ReadOnly:
       return "Set not supported (read-only property)";
     case ErrorCode::NotSupported:

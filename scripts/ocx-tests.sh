@@ -4,10 +4,16 @@
 #     toolbox bitmap and version resources (scripts/check-ocx.py; both builds);
 #   under Wine, each in a fresh prefix made from one booted for this invocation:
 #     nothing registered: the COM plumbing, the library's factories and unloading, the embedded
-#       type libraries of both builds against the core's tables, registration-free use;
-#     machine-wide: `regsvr32` writes the keys the tests expect, `regsvr32 /u` removes them and
-#       the classes of both hives are exported as they were before;
-#     per user: the same with `regsvr32 /n /i:user` and `regsvr32 /u /n /i:user`.
+#       type libraries of both builds against the core's tables, registration-free use; the
+#       control as late- and early-bound clients, event sinks and containers' persistence reach
+#       it, seeded corruption of saved stores, and ten thousand control lives leaving nothing
+#       behind;
+#     machine-wide: `regsvr32` writes the keys the tests expect, a VBScript client (`cscript`)
+#       makes the control by its ProgID and uses every property and method, the README's
+#       example runs, and `regsvr32 /u` removes the keys and the classes of both hives are
+#       exported as they were before;
+#     per user: the same with `regsvr32 /n /i:user` and `regsvr32 /u /n /i:user` (Wine reads
+#       classes from the machine's hive only, so no script client there).
 # 32-bit Wine cannot be installed on these machines: the 32-bit library is checked as a file and
 # its type library is read as data, but it is not loaded or registered.
 #
@@ -23,7 +29,8 @@ build32=${KOVRA_WINE_BUILD32:-$root/build/mingw32}
 ocx=$build/activex/KovraDouble.ocx
 ocx32=$build32/activex/KovraDouble.ocx
 tests=$build/tests/ocx/kovra_ocx_tests.exe
-for file in "$ocx" "$ocx32" "$tests"; do
+answerer=$build/tests/ocx/kovra_dialog_answerer.exe
+for file in "$ocx" "$ocx32" "$tests" "$answerer"; do
   if [ ! -f "$file" ]; then
     echo "ocx-tests: $file is missing; build it with:" >&2
     echo "  cmake --preset mingw64 && cmake --build --preset mingw64" >&2
@@ -56,11 +63,11 @@ start_scenario() {
   windows_ocx32=$(WINEPREFIX=$prefix winepath -w "$ocx32" 2>/dev/null)
 }
 
-# run_tests REGISTRATION FILTER: the test program for one state of the prefix.
+# run_tests REGISTRATION FILTER [SECONDS]: the test program for one state of the prefix.
 run_tests() {
-  local status=0 output=$log.tests
+  local status=0 output=$log.tests limit=${3:-600}
   WINEPREFIX=$prefix KOVRA_OCX="$windows_ocx" KOVRA_OCX32="$windows_ocx32" KOVRA_REGISTRATION="$1" \
-    timeout 300 wine "$tests" --gtest_color=no --gtest_filter="$2" </dev/null >"$output.raw" 2>&1 ||
+    timeout "$limit" wine "$tests" --gtest_color=no --gtest_filter="$2" </dev/null >"$output.raw" 2>&1 ||
     status=$?
   tr -d '\r' <"$output.raw" >"$output"  # the Windows console ends its lines with CR LF
   cat "$output" >>"$log"
@@ -70,6 +77,35 @@ run_tests() {
     failed=1
   fi
   grep -E '^\[  (PASSED|FAILED) +\] [0-9]|^\[  SKIPPED \] [A-Z]' "$output" || true
+}
+
+# run_script FILE EXPECTED_OUTPUT EXPECTED_BOXES: a script under `wine cscript` in the current
+# prefix, with the control's message boxes answered and logged ("title|text" lines); its output
+# and the boxes must be as expected, and it must end with status 0.
+run_script() {
+  local script=$1 expected=$2 boxes=$3 name status=0
+  name=$(basename "$script")
+  rm -f "$work/boxes.log" "$work/answered"
+  WINEPREFIX=$prefix wine "$answerer" "$(WINEPREFIX=$prefix winepath -w "$work/boxes.log")" \
+    "$(WINEPREFIX=$prefix winepath -w "$work/answered")" </dev/null >>"$log" 2>&1 &
+  local answering=$!
+  WINEPREFIX=$prefix timeout 120 wine cscript //nologo "$(WINEPREFIX=$prefix winepath -w "$script")" \
+    </dev/null >"$work/script.out" 2>&1 || status=$?
+  touch "$work/answered"
+  wait "$answering" || true
+  tr -d '\r' <"$work/script.out" >"$work/script.txt"
+  cat "$work/script.txt" >>"$log"
+  if [ "$status" -ne 0 ] || ! diff -u <(printf '%s' "$expected") "$work/script.txt" >/dev/null; then
+    echo "ocx-tests: $name ended with status $status and printed:"
+    cat "$work/script.txt"
+    failed=1
+  fi
+  if ! diff -u <(printf '%s' "$boxes") <(cat "$work/boxes.log" 2>/dev/null) >/dev/null; then
+    echo "ocx-tests: $name showed other message boxes:"
+    cat "$work/boxes.log" 2>/dev/null || echo "(none)"
+    failed=1
+  fi
+  echo "   $name: status $status"
 }
 
 # export_classes NAME: both hives' classes, as files NAME.machine.reg and NAME.user.reg (a
@@ -99,6 +135,12 @@ round_trip() {
   shift 2
   start_scenario "$name"
   echo "== $name: regsvr32${*:+ $*} KovraDouble.ocx, then regsvr32 /u${*:+ $*}"
+  if [ "$registration" = machine ]; then
+    # The script host registers its own type library the first time it runs: before the
+    # classes are taken down for the comparison, not in the middle of it.
+    : >"$work/empty.vbs"
+    in_prefix wine cscript //nologo "$(WINEPREFIX=$prefix winepath -w "$work/empty.vbs")" || true
+  fi
   export_classes before
   # Removing what is not there succeeds and changes nothing (the final comparison sees it).
   if ! in_prefix wine regsvr32 /s /u "$@" "$windows_ocx"; then
@@ -110,6 +152,15 @@ round_trip() {
     failed=1
   fi
   run_tests "$registration" 'Registered.*'
+  if [ "$registration" = machine ]; then
+    run_script "$root/tests/ocx/script_client.vbs" "" \
+      "About Control KovraDouble|KovraDouble\\nVersion: 1.0.1
+Ostra DoubleSingle Error|The property  value is not valid    
+"
+    run_script "$root/examples/read_value.vbs" "1234.5
+1234.5
+" ""
+  fi
   if ! in_prefix wine regsvr32 /s /u "$@" "$windows_ocx"; then
     echo "ocx-tests: regsvr32 /u $* failed"
     failed=1
@@ -120,8 +171,10 @@ round_trip() {
 }
 
 start_scenario unregistered
-echo "== nothing registered: plumbing, module, type libraries, registration-free use"
-run_tests none '-Registered.*'
+echo "== nothing registered: plumbing, module, type libraries, registration-free use, the control"
+run_tests none '-Registered.*:Lifetime.*'
+echo "== nothing registered: ten thousand control lives"
+run_tests none 'Lifetime.*' 1800
 kovra_stop_server "$prefix"
 
 round_trip machine machine

@@ -3,8 +3,10 @@
 # oracle, behaviour corpus, example scripts) three times — under g++ with address and undefined-behaviour sanitizers, optimised by g++, and under clang,
 # whose build fails on a view or reference that outlives what it looks at — then the fuzzers for
 # a bounded time, the benchmarks (ratios printed, never judged), and the Windows builds (64- and
-# 32-bit) with the suite under Wine in an English and a German prefix and the checks of
-# KovraDouble.ocx (its files, registration, type library, registration-free use).
+# 32-bit) with the suite under Wine in an English and a German prefix, the checks of
+# KovraDouble.ocx (its files, registration, type library, registration-free use, the control
+# object through every interface, a VBScript client, persistence and its corruption, ten
+# thousand control lives) and its benchmarks (ratios printed, never judged).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -57,3 +59,5 @@ cmake --preset mingw32 >/dev/null
 cmake --build --preset mingw32 -j"$jobs"
 scripts/wine-tests.sh
 scripts/ocx-tests.sh
+echo "== KovraDouble.ocx against the system's own controls under Wine (ratios, never judged)"
+scripts/ocx-bench.sh

@@ -1,11 +1,13 @@
-// A timer on a message-only window of its own: WM_TIMER arrives through the thread's message
-// loop and calls the handler on the user-interface thread.
+// A timer whose WM_TIMER arrives through the thread's message loop and calls the handler on the
+// user-interface thread. The timers of a thread share one message-only window, each with an
+// identifier of its own, so that a control's three timers cost no window each.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
+
 #include "platform/timer.h"
-#include "platform/win32/handles.h"
 
 namespace kovra::win32 {
 
@@ -24,7 +26,11 @@ class Win32Timer final : public Timer {
   void SetEnabled(bool enabled) override;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  class Carrier;
+  friend class Carrier;
+
+  // The carrier's WM_TIMER for this timer.
+  void Tick();
   // Sets or kills the system timer to match Enabled and Interval, counting from now.
   void Restart();
   void Stop();
@@ -33,7 +39,8 @@ class Win32Timer final : public Timer {
   int interval_ = 0;
   bool enabled_ = false;
   bool running_ = false;  // a system timer is set
-  UniqueWindow window_;
+  std::shared_ptr<Carrier> carrier_;
+  UINT_PTR id_;
 };
 
 }  // namespace kovra::win32

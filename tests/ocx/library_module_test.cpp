@@ -2,6 +2,7 @@
 // it does not serve yet, and when it lets itself be unloaded.
 #include <gtest/gtest.h>
 #include <objbase.h>
+#include <ocidl.h>
 
 #include "activex/com_ptr.h"
 #include "activex/identifiers.h"
@@ -31,17 +32,29 @@ class LibraryModule : public ::testing::Test {
   LoadedOcx ocx_;
 };
 
-TEST_F(LibraryModule, TheControlClassCreatesObjectsThatAnswerIUnknownAlone) {
+TEST_F(LibraryModule, TheControlClassCreatesControlsWithOneIdentityAcrossTheirInterfaces) {
   ComPtr<IClassFactory> factory = Factory(activex::kControlClass.id);
   ASSERT_TRUE(factory);
   ComPtr<IUnknown> control;
   ASSERT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, control.PutVoid()), S_OK);
-  EXPECT_FALSE(control.As<IDispatch>());
-  EXPECT_FALSE(control.As<IOleObject>());
+  const IID answered[] = {
+      IID_IDispatch,         activex::kControlInterface.id, IID_IConnectionPointContainer,
+      IID_IProvideClassInfo, IID_IProvideClassInfo2,        IID_ISupportErrorInfo,
+      IID_IPersist,          IID_IPersistPropertyBag,       IID_IPersistStreamInit,
+      IID_IPersistStorage};
+  for (const IID& iid : answered) {
+    ComPtr<IUnknown> asked;
+    ASSERT_EQ(control->QueryInterface(iid, asked.PutVoid()), S_OK);
+    EXPECT_EQ(asked.As<IUnknown>(), control);  // every interface leads back to one object
+  }
+  EXPECT_FALSE(control.As<IOleObject>());  // placing it in a container comes later
 
   ComPtr<IDispatch> dispatch;
-  EXPECT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, dispatch.PutVoid()), E_NOINTERFACE);
-  EXPECT_FALSE(dispatch);
+  EXPECT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, dispatch.PutVoid()), S_OK);
+  ComPtr<IClassFactory> notAControl;
+  EXPECT_EQ(factory->CreateInstance(nullptr, IID_IClassFactory, notAControl.PutVoid()),
+            E_NOINTERFACE);
+  EXPECT_FALSE(notAControl);
 }
 
 TEST_F(LibraryModule, AggregationIsRefused) {

@@ -1,0 +1,106 @@
+// Ten thousand controls made, used and let go one after another leave nothing behind: no COM
+// object of the library (it may unload afterwards), no window or other USER object, no GDI
+// object, no heap memory. Each one is used the ways that make windows, font and picture
+// objects, connections and saved forms.
+#include <gtest/gtest.h>
+#include <ocidl.h>
+
+#include "activex/com_object.h"
+#include "activex/identifiers.h"
+#include "platform/win32/test_support/message_box_recorder.h"
+#include "tests/ocx/persistence_support.h"
+#include "tests/ocx/process_resources.h"
+
+namespace kovra::ocx_test {
+namespace {
+
+constexpr int kCycles = 10000;
+constexpr int kWarmUp = 50;  // the system's own caches fill in the first cycles
+// Heap growth that stays below what a leak of one block a cycle would leave.
+constexpr std::size_t kHeapSlack = 64 * 1024;
+
+class KeySink final : public activex::ComObject<KeySink, IDispatch> {
+ public:
+  static std::span<const activex::InterfaceEntry<KeySink>> Interfaces() {
+    static const activex::InterfaceEntry<KeySink> rows[] = {
+        activex::Answers<KeySink, IDispatch>(),
+        {&activex::kEventInterface.id,
+         [](KeySink& sink) -> IUnknown* { return static_cast<IDispatch*>(&sink); }}};
+    return rows;
+  }
+  int events = 0;
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                   UINT*) override {
+    ++events;
+    return S_OK;
+  }
+};
+
+// One control's life: its windows and properties and its font object; every tenth one an event
+// connection with a typed key and a saved form; every hundredth a load, a picture and a repaint.
+void Live(int cycle, const std::vector<std::byte>& form) {
+  ComPtr<IDispatch> control = NewControl();
+  ASSERT_TRUE(control);
+  ASSERT_EQ(Put(control.get(), L"Value", Value(L"12.5")).result, S_OK);
+  ASSERT_EQ(Get(control.get(), L"Font").value.get().vt, VT_DISPATCH);
+  if (cycle % 10 != 0) return;
+
+  ComPtr<IConnectionPointContainer> container;
+  ComPtr<IConnectionPoint> point;
+  ASSERT_EQ(control->QueryInterface(IID_IConnectionPointContainer, container.PutVoid()), S_OK);
+  ASSERT_EQ(container->FindConnectionPoint(activex::kEventInterface.id, point.Put()), S_OK);
+  ComPtr<KeySink> sink = activex::MakeObject<KeySink>();
+  DWORD cookie = 0;
+  ASSERT_EQ(point->Advise(sink.get(), &cookie), S_OK);
+  const HWND edit =
+      reinterpret_cast<HWND>(static_cast<LONG_PTR>(Get(control.get(), L"hWnd").value.get().lVal));
+  ::SendMessageW(edit, WM_CHAR, L'7', 0);
+  ASSERT_GT(sink->events, 0);
+  if (cycle % 2 == 0) {
+    ASSERT_EQ(point->Unadvise(cookie), S_OK);  // otherwise the control lets the sink go
+  }
+
+  ASSERT_FALSE(SavedForm(control.get()).empty());
+  if (cycle % 100 == 0) {
+    ASSERT_EQ(LoadForm(control.get(), form), S_OK);
+    ASSERT_EQ(PutRef(control.get(), L"MouseIcon", Object(NewIconPicture().get())).result, S_OK);
+    ASSERT_EQ(Put(control.get(), L"FontBold", Boolean(true)).result, S_OK);
+  }
+}
+
+TEST(Lifetime, TenThousandControlsLeaveNothingBehind) {
+  win32::MessageBoxRecorder boxes;
+  std::vector<std::byte> form;
+  {
+    ComPtr<IDispatch> source = NewControl();
+    GiveDistinctValues(source.get());
+    form = SavedForm(source.get());
+  }
+  for (int i = 0; i < kWarmUp; ++i) Live(i, form);
+  PumpMessages();
+  const ProcessResources before = MeasureProcessResources();
+  for (int i = 0; i < kCycles; ++i) {
+    Live(i, form);
+    if (::testing::Test::HasFatalFailure()) FAIL() << "cycle " << i;
+  }
+  PumpMessages();
+  const ProcessResources after = MeasureProcessResources();
+  EXPECT_EQ(after.windows, before.windows);
+  EXPECT_EQ(after.userObjects, before.userObjects);
+  EXPECT_EQ(after.gdiObjects, before.gdiObjects);
+  EXPECT_LT(after.heapBytes, before.heapBytes + kHeapSlack)
+      << "heap in use grew from " << before.heapBytes << " to " << after.heapBytes;
+  EXPECT_EQ(LibraryCanUnloadNow(), S_OK);
+  EXPECT_TRUE(boxes.Recorded().empty());
+}
+
+}  // namespace
+}  // namespace kovra::ocx_test
