@@ -12,6 +12,7 @@ ControlObject::ControlObject()
       // A client's change in the font object is a new font for Text1, set as a client sets it.
       fonts_([this](const FontRef& font) { Control().PutProperty(L"Font", font, PutKind::Set); }),
       site_(*this),
+      embedding_(*this),
       control_(MakeControl()),
       dual_{DualVtable(), this},
       connections_(*this),
@@ -19,9 +20,21 @@ ControlObject::ControlObject()
       errorInfo_(*this),
       propertyBag_(*this),
       stream_(*this),
-      storage_(*this) {}
+      storage_(*this),
+      oleObject_(*this),
+      inPlaceObject_(*this),
+      activeObject_(*this),
+      oleControl_(*this),
+      view_(*this),
+      quickActivate_(*this),
+      pages_(*this),
+      safety_(*this) {}
 
 ControlObject::~ControlObject() {
+  embedding_.Leave();
+  embedding_.SetClientSite(nullptr);
+  oleObject_.DisconnectAll();
+  view_.DisconnectAll();
   connections_.Events().DisconnectAll();
   connections_.Notifications().DisconnectAll();
   control_.reset();  // its windows go while the thread's platform is still there
@@ -47,6 +60,17 @@ std::span<const InterfaceEntry<ControlObject>> ControlObject::Interfaces() {
       {&IID_IPersistStreamInit, [](O& o) -> IUnknown* { return &o.stream_; }},
       {&IID_IPersist, [](O& o) -> IUnknown* { return &o.stream_; }},
       {&IID_IPersistStorage, [](O& o) -> IUnknown* { return &o.storage_; }},
+      {&IID_IOleObject, [](O& o) -> IUnknown* { return &o.oleObject_; }},
+      {&IID_IOleInPlaceObject, [](O& o) -> IUnknown* { return &o.inPlaceObject_; }},
+      {&IID_IOleWindow, [](O& o) -> IUnknown* { return &o.inPlaceObject_; }},
+      {&IID_IOleInPlaceActiveObject, [](O& o) -> IUnknown* { return &o.activeObject_; }},
+      {&IID_IOleControl, [](O& o) -> IUnknown* { return &o.oleControl_; }},
+      {&IID_IViewObjectEx, [](O& o) -> IUnknown* { return &o.view_; }},
+      {&IID_IViewObject2, [](O& o) -> IUnknown* { return &o.view_; }},
+      {&IID_IViewObject, [](O& o) -> IUnknown* { return &o.view_; }},
+      {&IID_IQuickActivate, [](O& o) -> IUnknown* { return &o.quickActivate_; }},
+      {&IID_ISpecifyPropertyPages, [](O& o) -> IUnknown* { return &o.pages_; }},
+      {&IID_IObjectSafety, [](O& o) -> IUnknown* { return &o.safety_; }},
   };
   return rows;
 }
@@ -61,6 +85,7 @@ KovraDouble& ControlObject::Control() {
 }
 
 void ControlObject::Renew() {
+  embedding_.Leave();  // the new control's windows are not placed in the container
   control_.reset();
   control_ = MakeControl();
   origin_ = Origin::None;

@@ -11,6 +11,7 @@ namespace {
 
 constexpr UINT kReleaseMessage = WM_APP + 1;
 constexpr UINT kEndLingeringMessage = WM_APP + 2;
+constexpr UINT kFocusMessage = WM_APP + 3;
 
 thread_local std::weak_ptr<ThreadShare> t_share;
 
@@ -60,6 +61,10 @@ void ThreadShare::ReleaseLater(IUnknown* object) {
   }
 }
 
+void ThreadShare::FocusLater(HWND window) {
+  ::PostMessageW(mailbox_.get(), kFocusMessage, reinterpret_cast<WPARAM>(window), 0);
+}
+
 void ThreadShare::Linger() {
   if (lingering_) return;
   lingering_ = shared_from_this();
@@ -70,6 +75,11 @@ LRESULT CALLBACK ThreadShare::MailboxProcedure(HWND window, UINT message, WPARAM
                                                LPARAM lParam) {
   if (message == kReleaseMessage) {
     reinterpret_cast<IUnknown*>(lParam)->Release();
+    return 0;
+  }
+  if (message == kFocusMessage) {
+    HWND target = reinterpret_cast<HWND>(wParam);
+    if (::IsWindow(target) && ::IsWindowVisible(target)) ::SetFocus(target);
     return 0;
   }
   if (message == kEndLingeringMessage) {

@@ -42,6 +42,9 @@ class ThreadShare : public std::enable_shared_from_this<ThreadShare> {
   // Takes over one reference to `object` and releases it from the thread's message loop, when
   // no frame of the object's own code is on the stack any more.
   void ReleaseLater(IUnknown* object);
+  // Gives `window` the focus once the thread is back in its message loop (a control that keeps
+  // the focus takes it back after the focus change in progress has ended).
+  void FocusLater(HWND window);
   // Called by a control that is going: keeps the share until the thread's message loop runs.
   void Linger();
 

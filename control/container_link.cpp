@@ -24,4 +24,8 @@ std::wstring ContainerLink::ExtenderToolTipText() {
 
 std::uintptr_t ContainerLink::DialogOwner() { return site_ != nullptr ? site_->DialogOwner() : 0; }
 
+void ContainerLink::ModalBoxShown(bool up) {
+  if (site_ != nullptr) site_->ModalBoxShown(up);
+}
+
 }  // namespace kovra

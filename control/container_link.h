@@ -21,6 +21,7 @@ class ContainerLink final : public Container {
   void RaiseEvent(int dispatchId, std::span<EventArgument> arguments) override;
   std::wstring ExtenderToolTipText() override;
   std::uintptr_t DialogOwner() override;
+  void ModalBoxShown(bool up) override;
 
  private:
   Container* site_ = nullptr;

@@ -7,6 +7,7 @@
 #include "core/enumerations.h"
 #include "core/member_fields.h"
 #include "pages/about/about_box.h"
+#include "platform/container_message.h"
 
 namespace kovra {
 
@@ -33,8 +34,8 @@ bool PassesCheck(Check check, double number) {
 
 // A refused value: the message, nothing stored, and the caller gets no error.
 void ShowRefusal(KovraDouble& control) {
-  control.GetPlatform().GetMessageDialog().Show(control.Site().DialogOwner(), kInvalidValueMessage,
-                                                kErrorTitle, MessageIcon::Critical);
+  ShowContainerMessage(control.Site(), control.GetPlatform().GetMessageDialog(),
+                       kInvalidValueMessage, kErrorTitle, MessageIcon::Critical);
 }
 
 // Stores a member property after its check; false when the check refused the value.

@@ -4,6 +4,7 @@
 #include "base/control_error.h"
 #include "core/member_table.h"
 #include "entry/entry_engine.h"
+#include "platform/container_message.h"
 
 namespace kovra {
 
@@ -51,8 +52,8 @@ void EntryEngine::ApplyMask(const NumberMask& mask) {
 }
 
 void EntryEngine::ShowError(const std::wstring& text, MessageIcon icon) {
-  platform_.GetMessageDialog().Show(container_.DialogOwner(), text + std::wstring(kMessageEnd),
-                                    kErrorTitle, icon);
+  ShowContainerMessage(container_, platform_.GetMessageDialog(), text + std::wstring(kMessageEnd),
+                       kErrorTitle, icon);
 }
 
 void EntryEngine::SetValue(std::wstring_view newValue) {

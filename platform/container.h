@@ -32,6 +32,9 @@ class Container {
   virtual std::wstring ExtenderToolTipText() = 0;
   // The window that owns the control's modal message boxes (0: they have no owner).
   virtual std::uintptr_t DialogOwner() = 0;
+  // A modal box of the control's is up (true) or down again (false): the container shows no
+  // modeless window of its own meanwhile.
+  virtual void ModalBoxShown(bool up) { (void)up; }
 };
 
 }  // namespace kovra

@@ -73,6 +73,9 @@ LRESULT CALLBACK Win32PictureSurface::Procedure(HWND window, UINT message, WPARA
         ::EndPaint(window, &paint);
         return 0;
       }
+      case WM_PRINTCLIENT:
+        surface->image_.Present(reinterpret_cast<HDC>(wParam));
+        return 0;
       default:
         break;
     }

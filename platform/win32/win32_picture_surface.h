@@ -27,6 +27,8 @@ class Win32PictureSurface final : public Win32ChildWindow<PictureSurface> {
   Win32PictureSurface& operator=(const Win32PictureSurface&) = delete;
 
   std::uintptr_t WindowHandle() const override { return ToWindowId(window_.get()); }
+  // Draws the kept image into `dc` at its origin, as the window shows it.
+  void PresentImage(HDC dc) const { image_.Present(dc); }
   DeviceContext& Dc() override { return image_.Dc(); }
   void Cls() override { image_.Fill(backColor_); }
   float ScaleWidth() const override { return static_cast<float>(image_.Width()); }

@@ -71,6 +71,11 @@ LRESULT CALLBACK Win32Surface::Procedure(HWND window, UINT message, WPARAM wPara
   if (surface != nullptr) {
     if (const auto handled = surface->OnDrawingMessage(message, wParam, lParam)) return *handled;
     if (ReportMouseMessage(*surface, message, wParam, lParam)) return 0;
+    if ((message == WM_SETFOCUS || message == WM_KILLFOCUS) && surface->focusObserver_) {
+      surface->focusObserver_(message == WM_SETFOCUS ? FocusChange::Gained : FocusChange::Lost,
+                              reinterpret_cast<HWND>(wParam));
+      return 0;
+    }
   }
   if (message == WM_COMMAND && lParam != 0) {
     // A notification from a child control: the text boxes take their own back.

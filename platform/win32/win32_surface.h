@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "platform/control_surface.h"
+#include "platform/win32/focus_report.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_drawing.h"
 
@@ -72,6 +73,16 @@ class Win32Surface final : public ControlSurface {
     onResize_ = std::move(onResize);
   }
 
+  // Hears of the surface window itself gaining and losing the focus (empty: nobody).
+  void SetFocusObserver(FocusObserver observer) { focusObserver_ = std::move(observer); }
+  // Whoever places the control decides its size: a height change the control makes (the height
+  // rules) is asked of `request` with the whole new size in pixels, and the surface takes the
+  // size it is then given. Empty: the surface resizes itself.
+  using SizeRequest = std::function<void(int widthPixels, int heightPixels)>;
+  void SetSizeRequest(SizeRequest request) { sizeRequest_ = std::move(request); }
+  // Draws the kept image into `dc` at its origin, as the window shows it.
+  void PresentImage(HDC dc) const { image_.Present(dc); }
+
   HWND Window() const { return window_.get(); }
   // The GDI font made from the font object (nullptr: the system font).
   HFONT GdiFont() const { return gdiFont_.get(); }
@@ -92,6 +103,8 @@ class Win32Surface final : public ControlSurface {
   bool autoRedraw_ = false;
   std::int32_t mousePointer_ = 0;
   std::function<void()> onResize_;
+  FocusObserver focusObserver_;
+  SizeRequest sizeRequest_;
   HWND parking_;
   UniqueWindow window_;
 };

@@ -78,6 +78,10 @@ void Win32Surface::SetHeightTwips(float twips) {
       static_cast<int>(std::lround(twips * PixelsPerInch(LOGPIXELSY) / kTwipsPerInch));
   const SIZE size = ClientSize(window_.get());
   if (height == size.cy) return;
+  if (sizeRequest_) {
+    sizeRequest_(size.cx, height);
+    return;
+  }
   // WM_SIZE arrives before SetWindowPos returns and runs the resize handler.
   ::SetWindowPos(window_.get(), nullptr, 0, 0, size.cx, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -108,6 +112,9 @@ std::optional<LRESULT> Win32Surface::OnDrawingMessage(UINT message, WPARAM wPara
       ::EndPaint(window_.get(), &paint);
       return 0;
     }
+    case WM_PRINTCLIENT:
+      image_.Present(reinterpret_cast<HDC>(wParam));
+      return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: {
       const HBRUSH brush =

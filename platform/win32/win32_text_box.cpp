@@ -339,6 +339,15 @@ LRESULT Win32TextBox::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       }
       return result;
     }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+      const LRESULT result = ::CallWindowProcW(editProcedure_, edit, message, wParam, lParam);
+      if (focusObserver_) {
+        const FocusChange change = message == WM_SETFOCUS ? FocusChange::Gained : FocusChange::Lost;
+        Guarded([&] { focusObserver_(change, reinterpret_cast<HWND>(wParam)); });
+      }
+      return result;
+    }
     case WM_NCDESTROY: {
       // The parent went first and took the EDIT with it: the handle is no longer ours.
       ::RemovePropW(edit, kOwnerProperty);

@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "platform/text_box.h"
+#include "platform/win32/focus_report.h"
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_child_window.h"
@@ -44,6 +45,9 @@ class Win32TextBox final : public Win32ChildWindow<TextBox> {
   FontRef GetFont() const override { return font_; }
   void SetFont(FontRef font) override;
   void SetFocus() override;
+  // Hears of the EDIT gaining and losing the focus, after the EDIT has acted on it (empty:
+  // nobody).
+  void SetFocusObserver(FocusObserver observer) { focusObserver_ = std::move(observer); }
   std::uintptr_t WindowHandle() const override { return ToWindowId(edit_.get()); }
   // A key as the user would press it, for tests and scripted runs: sends WM_KEYDOWN, WM_CHAR
   // (when `character` is not 0) and WM_KEYUP to the EDIT, with the keyboard state of `shift` in
@@ -98,6 +102,7 @@ class Win32TextBox final : public Win32ChildWindow<TextBox> {
   void Select(int start, int end);
 
   TextBoxEvents* events_ = nullptr;
+  FocusObserver focusObserver_;
   FontRef font_ = std::make_shared<Font>();
   UniqueFont gdiFont_;
   UniqueWindow edit_;

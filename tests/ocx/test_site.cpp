@@ -1,0 +1,220 @@
+#include "tests/ocx/test_site.h"
+
+#include <oleauto.h>
+
+#include <string>
+
+#include "activex/com_values.h"
+
+namespace kovra::ocx_test {
+namespace {
+
+using activex::Answers;
+using activex::ComPtr;
+using activex::InterfaceEntry;
+
+std::wstring RectText(const RECT& r) {
+  return std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," + std::to_wstring(r.right) +
+         L"," + std::to_wstring(r.bottom);
+}
+
+// The extender: the container's own properties of a placed control; here only ToolTipText.
+class Extender final : public activex::ComObject<Extender, IDispatch> {
+ public:
+  explicit Extender(TestSite& site) : site_(ComPtr<TestSite>(&site)) {}
+  static constexpr DISPID kToolTipText = 1;
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                          DISPID* ids) override {
+    if (count != 1 || ::lstrcmpiW(names[0], L"ToolTipText") != 0) return DISP_E_UNKNOWNNAME;
+    ids[0] = kToolTipText;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*,
+                                   VARIANT* result, EXCEPINFO*, UINT*) override {
+    if (id != kToolTipText || (flags & DISPATCH_PROPERTYGET) == 0) return DISP_E_MEMBERNOTFOUND;
+    ++site_->toolTipReads;
+    if (result != nullptr) {
+      result->vt = VT_BSTR;
+      result->bstrVal = ::SysAllocString(site_->policy.toolTipText.c_str());
+    }
+    return S_OK;
+  }
+
+ private:
+  ComPtr<TestSite> site_;
+};
+
+}  // namespace
+
+std::span<const InterfaceEntry<TestFrame>> TestFrame::Interfaces() {
+  static const InterfaceEntry<TestFrame> rows[] = {
+      Answers<TestFrame, IOleInPlaceFrame>(),
+      Answers<TestFrame, IOleInPlaceUIWindow, IOleInPlaceFrame>(),
+      Answers<TestFrame, IOleWindow, IOleInPlaceFrame>()};
+  return rows;
+}
+
+HRESULT STDMETHODCALLTYPE TestFrame::GetWindow(HWND* window) {
+  *window = window_;
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE TestFrame::SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) {
+  active = ComPtr<IOleInPlaceActiveObject>(object);
+  log.push_back(object != nullptr ? L"SetActiveObject" : L"SetActiveObject(none)");
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE TestFrame::EnableModeless(BOOL enable) {
+  log.push_back(L"EnableModeless(" + std::to_wstring(enable) + L")");
+  return S_OK;
+}
+
+std::span<const InterfaceEntry<TestSite>> TestSite::Interfaces() {
+  using S = TestSite;
+  static const InterfaceEntry<S> rows[] = {Answers<S, IOleClientSite>(),
+                                           Answers<S, IOleInPlaceSite>(),
+                                           Answers<S, IOleWindow, IOleInPlaceSite>(),
+                                           Answers<S, IOleControlSite>(), Answers<S, IDispatch>()};
+  return rows;
+}
+
+TestSite::TestSite(HWND form, TestFrame& frame, const SitePolicy& p, RECT r)
+    : policy(p), place(r), form_(form), frame_(frame) {}
+
+HRESULT STDMETHODCALLTYPE TestSite::SaveObject() {
+  log.push_back(L"SaveObject");
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
+  *moniker = nullptr;
+  return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::GetContainer(IOleContainer** container) {
+  *container = nullptr;
+  return E_NOINTERFACE;
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::GetWindow(HWND* window) {
+  *window = form_;
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::OnInPlaceActivate() {
+  log.push_back(L"OnInPlaceActivate");
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::OnUIActivate() {
+  log.push_back(L"OnUIActivate");
+  // One control of a form is UI-active at a time: the one before gives way.
+  if (siblings != nullptr) {
+    for (TestSite* other : *siblings) {
+      if (other != this && other->uiActive && other->control) {
+        if (auto object = other->control.As<IOleInPlaceObject>()) object->UIDeactivate();
+      }
+    }
+  }
+  uiActive = true;
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::GetWindowContext(IOleInPlaceFrame** frame,
+                                                     IOleInPlaceUIWindow** ui, LPRECT r,
+                                                     LPRECT clip, LPOLEINPLACEFRAMEINFO info) {
+  frame_.AddRef();
+  *frame = &frame_;
+  *ui = nullptr;
+  *r = place;
+  ::GetClientRect(form_, clip);
+  info->fMDIApp = FALSE;
+  info->hwndFrame = form_;
+  info->haccel = nullptr;
+  info->cAccelEntries = 0;
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::OnUIDeactivate(BOOL) {
+  log.push_back(L"OnUIDeactivate");
+  uiActive = false;
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::OnInPlaceDeactivate() {
+  log.push_back(L"OnInPlaceDeactivate");
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::OnPosRectChange(LPCRECT wanted) {
+  log.push_back(L"OnPosRectChange(" + RectText(*wanted) + L")");
+  RECT granted = *wanted;
+  if (policy.grantedHeight) granted.bottom = granted.top + *policy.grantedHeight;
+  place = granted;
+  RECT clip{};
+  ::GetClientRect(form_, &clip);
+  if (auto object = control.As<IOleInPlaceObject>()) object->SetObjectRects(&granted, &clip);
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::GetExtendedControl(IDispatch** extender) {
+  *extender = activex::MakeObject<Extender>(*this).Detach();
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::TranslateAccelerator(MSG* message, DWORD modifiers) {
+  log.push_back(L"TranslateAccelerator(" + std::to_wstring(message->wParam) + L"," +
+                std::to_wstring(modifiers) + L")");
+  return S_FALSE;  // the form's own loop handles the key
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::OnFocus(BOOL gained) {
+  log.push_back(L"OnFocus(" + std::to_wstring(gained) + L")");
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::GetTypeInfoCount(UINT* count) {
+  *count = 0;
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+  *info = nullptr;
+  return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
+  return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE TestSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*,
+                                           VARIANT* result, EXCEPINFO*, UINT*) {
+  if (result == nullptr) return E_POINTER;
+  if (id == DISPID_AMBIENT_USERMODE) {
+    result->vt = VT_BOOL;
+    result->boolVal = policy.userMode ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
+  }
+  if (id == DISPID_AMBIENT_FONT) {
+    FONTDESC description{sizeof(FONTDESC),
+                         const_cast<LPOLESTR>(policy.fontName.c_str()),
+                         {{120000, 0}},
+                         FW_NORMAL,
+                         ANSI_CHARSET,
+                         FALSE,
+                         FALSE,
+                         FALSE};
+    result->vt = VT_DISPATCH;
+    return ::OleCreateFontIndirect(&description, IID_IDispatch,
+                                   reinterpret_cast<void**>(&result->pdispVal));
+  }
+  return DISP_E_MEMBERNOTFOUND;
+}
+
+}  // namespace kovra::ocx_test
