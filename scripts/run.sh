@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The main job: builds the driver and plays the example scripts, printing what the control shows;
 # examples/gallery.kds draws every look of the control into out/gallery/ and docs/gallery.png.
-# Usage: scripts/run.sh [script.kds ...]   (default: every script in examples/)
+# Without arguments it then builds KovraDouble.ocx, registers it in a private Wine prefix and
+# plays the demo form in kovra-container (scripts/demo.sh), which writes docs/demo.png.
+# Usage: scripts/run.sh [script.kds ...]   (default: every script in examples/, then the demo)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,5 +11,6 @@ scripts/install-deps.sh native
 cmake --preset release >/dev/null
 cmake --build build/release -j"$(nproc)" --target kovra-driver >/dev/null
 
-if [ $# -eq 0 ]; then set -- examples/*.kds; fi
-exec build/release/tools/kovra-driver "$@"
+if [ $# -gt 0 ]; then exec build/release/tools/kovra-driver "$@"; fi
+build/release/tools/kovra-driver examples/*.kds
+exec scripts/demo.sh

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,24 @@
 #include "platform/win32/test_support/message_box_recorder.h"
 #include "tests/ocx/control_client.h"
 #include "tests/ocx/process_resources.h"
-#include "tests/ocx/test_container.h"
+#include "tools/container/form.h"
 
 namespace kovra::ocx_test {
 namespace {
+
+using container::Form;
+using container::FormSite;
+using container::SitePolicy;
+
+// A form of `count` new controls in a column (120 × 24 pixels, 40 apart), active in place.
+std::unique_ptr<Form> FormOf(int count, const SitePolicy& policy = {}) {
+  auto form = std::make_unique<Form>(400, 20 + count * 40, L"Form", policy);
+  for (int i = 0; i < count; ++i) {
+    const ComPtr<IOleObject> control = NewControl().As<IOleObject>();
+    EXPECT_EQ(form->Place(control, {10, 10 + i * 40, 130, 34 + i * 40}), i);
+  }
+  return form;
+}
 
 bool Logged(const std::vector<std::wstring>& log, const std::wstring& line) {
   return std::find(log.begin(), log.end(), line) != log.end();
@@ -70,8 +85,8 @@ std::vector<DWORD> Drawn(IViewObject* view, int width, int height) {
   });
 }
 
-bool FrameHasActive(const TestForm& form) { return static_cast<bool>(form.Frame().active); }
-const std::vector<std::wstring>& FrameLogOf(const TestForm& form) { return form.Frame().log; }
+bool FrameHasActive(const Form& form) { return static_cast<bool>(form.Frame().active); }
+const std::vector<std::wstring>& FrameLogOf(const Form& form) { return form.Frame().log; }
 
 // A sink of the control's events that counts them by identifier.
 class EventCounter final : public activex::ComObject<EventCounter, IDispatch> {
@@ -112,7 +127,7 @@ DWORD Connect(IDispatch* control, IDispatch* sink, ComPtr<IConnectionPoint>& poi
   return cookie;
 }
 
-void PaintNow(const TestForm& form) {
+void PaintNow(const Form& form) {
   ::RedrawWindow(form.Window(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
@@ -141,7 +156,8 @@ SIZE ClientSize(HWND window) {
 }
 
 TEST(Container, ActivationTellsTheSiteAtEachStep) {
-  TestForm form(1);
+  const auto made = FormOf(1);
+  Form& form = *made;
   IOleObject* control = form.Control(0);
   ASSERT_NE(control, nullptr);
   DWORD status = 0;
@@ -181,7 +197,8 @@ TEST(Container, ActivationTellsTheSiteAtEachStep) {
 }
 
 TEST(Container, AnswersTheInterfacesAContainerAsksFor) {
-  TestForm form(1);
+  const auto made = FormOf(1);
+  Form& form = *made;
   const ComPtr<IOleObject> control(form.Control(0));
   for (const IID* iid : {&IID_IOleInPlaceObject, &IID_IOleInPlaceActiveObject, &IID_IOleControl,
                          &IID_IOleWindow, &IID_IViewObject, &IID_IViewObject2, &IID_IViewObjectEx,
@@ -217,7 +234,8 @@ TEST(Container, AnswersTheInterfacesAContainerAsksFor) {
 }
 
 TEST(Container, Text1KeepsItsKeysAndTabGoesBackToTheForm) {
-  TestForm form(2);
+  const auto made = FormOf(2);
+  Form& form = *made;
   form.Control(0)->DoVerb(OLEIVERB_UIACTIVATE, nullptr, &form.Site(0), 0, form.Window(),
                           &form.Site(0).place);
   form.Pump();
@@ -254,10 +272,11 @@ TEST(Container, Text1KeepsItsKeysAndTabGoesBackToTheForm) {
 
 TEST(Container, ValidateCancelKeepsTheFocusWithAModalBoxOwnedByTheForm) {
   win32::MessageBoxRecorder boxes;
-  TestForm form(2);
+  const auto made = FormOf(2);
+  Form& form = *made;
   IDispatch* first = form.Automation(0);
+  ASSERT_EQ(Put(first, L"ButtonSpinEdit", Value(short{1})).result, S_OK);  // before the refresh
   ASSERT_EQ(Put(first, L"ButtonSpin", Boolean(true)).result, S_OK);
-  ASSERT_EQ(Put(first, L"ButtonSpinEdit", Value(short{1})).result, S_OK);
   form.Control(0)->DoVerb(OLEIVERB_UIACTIVATE, nullptr, &form.Site(0), 0, form.Window(),
                           &form.Site(0).place);
   form.Pump();
@@ -281,7 +300,8 @@ TEST(Container, ValidateCancelKeepsTheFocusWithAModalBoxOwnedByTheForm) {
 }
 
 TEST(Container, DrawingIntoAMemoryContextGivesTheWindowsPixels) {
-  TestForm form(1);
+  const auto made = FormOf(1);
+  Form& form = *made;
   IDispatch* control = form.Automation(0);
   ASSERT_EQ(Put(control, L"ButtonSpin", Boolean(true)).result, S_OK);
   ASSERT_EQ(Put(control, L"Value", Value(L"12.5")).result, S_OK);
@@ -325,7 +345,8 @@ TEST(Container, DrawingIntoAMemoryContextGivesTheWindowsPixels) {
 }
 
 TEST(Container, NewPlaceRunsTheFullRefreshAndHeightRulesAskTheContainer) {
-  TestForm form(1);
+  const auto made = FormOf(1);
+  Form& form = *made;
   HWND text1 = form.Text1Window(0);
   const int narrow = WindowPlace(text1).right - WindowPlace(text1).left;
   RECT wider{10, 10, 210, 34};
@@ -348,7 +369,8 @@ TEST(Container, NewPlaceRunsTheFullRefreshAndHeightRulesAskTheContainer) {
 TEST(Container, AContainerThatRefusesAHeightKeepsItsOwn) {
   SitePolicy policy;
   policy.grantedHeight = 6;
-  TestForm form(1, policy);
+  const auto made = FormOf(1, policy);
+  Form& form = *made;
   RECT low{10, 10, 130, 16};
   RECT clip{0, 0, 400, 400};
   form.Site(0).control.As<IOleInPlaceObject>()->SetObjectRects(&low, &clip);
@@ -356,7 +378,8 @@ TEST(Container, AContainerThatRefusesAHeightKeepsItsOwn) {
 }
 
 TEST(Container, FrozenEventsWaitForTheThaw) {
-  TestForm form(1);
+  const auto made = FormOf(1);
+  Form& form = *made;
   IDispatch* control = form.Automation(0);
   ComPtr<EventCounter> counter = activex::MakeObject<EventCounter>();
   ComPtr<IConnectionPoint> point;
@@ -373,7 +396,8 @@ TEST(Container, FrozenEventsWaitForTheThaw) {
 TEST(Container, AmbientPropertiesAndTheExtenderComeFromTheSite) {
   SitePolicy policy;
   policy.userMode = false;
-  TestForm form(1, policy);
+  const auto made = FormOf(1, policy);
+  Form& form = *made;
   IDispatch* control = form.Automation(0);
   EXPECT_EQ(Text(control, L"FontSize"), L"12");
   EXPECT_GT(form.Site(0).toolTipReads, 0);
@@ -388,7 +412,8 @@ TEST(Container, AmbientPropertiesAndTheExtenderComeFromTheSite) {
 
 TEST(Container, AThousandFormsLeaveNothingBehind) {
   const auto live = [] {
-    TestForm form(2);
+    const auto made = FormOf(2);
+    Form& form = *made;
     form.Control(0)->DoVerb(OLEIVERB_UIACTIVATE, nullptr, &form.Site(0), 0, form.Window(),
                             &form.Site(0).place);
     form.Type(L"5");

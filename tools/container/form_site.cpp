@@ -1,4 +1,4 @@
-#include "tests/ocx/test_site.h"
+#include "tools/container/form_site.h"
 
 #include <oleauto.h>
 
@@ -6,7 +6,7 @@
 
 #include "activex/com_values.h"
 
-namespace kovra::ocx_test {
+namespace kovra::container {
 namespace {
 
 using activex::Answers;
@@ -21,7 +21,7 @@ std::wstring RectText(const RECT& r) {
 // The extender: the container's own properties of a placed control; here only ToolTipText.
 class Extender final : public activex::ComObject<Extender, IDispatch> {
  public:
-  explicit Extender(TestSite& site) : site_(ComPtr<TestSite>(&site)) {}
+  explicit Extender(FormSite& site) : site_(ComPtr<FormSite>(&site)) {}
   static constexpr DISPID kToolTipText = 1;
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     *count = 0;
@@ -46,37 +46,37 @@ class Extender final : public activex::ComObject<Extender, IDispatch> {
   }
 
  private:
-  ComPtr<TestSite> site_;
+  ComPtr<FormSite> site_;
 };
 
 }  // namespace
 
-std::span<const InterfaceEntry<TestFrame>> TestFrame::Interfaces() {
-  static const InterfaceEntry<TestFrame> rows[] = {
-      Answers<TestFrame, IOleInPlaceFrame>(),
-      Answers<TestFrame, IOleInPlaceUIWindow, IOleInPlaceFrame>(),
-      Answers<TestFrame, IOleWindow, IOleInPlaceFrame>()};
+std::span<const InterfaceEntry<FormFrame>> FormFrame::Interfaces() {
+  static const InterfaceEntry<FormFrame> rows[] = {
+      Answers<FormFrame, IOleInPlaceFrame>(),
+      Answers<FormFrame, IOleInPlaceUIWindow, IOleInPlaceFrame>(),
+      Answers<FormFrame, IOleWindow, IOleInPlaceFrame>()};
   return rows;
 }
 
-HRESULT STDMETHODCALLTYPE TestFrame::GetWindow(HWND* window) {
+HRESULT STDMETHODCALLTYPE FormFrame::GetWindow(HWND* window) {
   *window = window_;
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE TestFrame::SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) {
+HRESULT STDMETHODCALLTYPE FormFrame::SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) {
   active = ComPtr<IOleInPlaceActiveObject>(object);
   log.push_back(object != nullptr ? L"SetActiveObject" : L"SetActiveObject(none)");
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE TestFrame::EnableModeless(BOOL enable) {
+HRESULT STDMETHODCALLTYPE FormFrame::EnableModeless(BOOL enable) {
   log.push_back(L"EnableModeless(" + std::to_wstring(enable) + L")");
   return S_OK;
 }
 
-std::span<const InterfaceEntry<TestSite>> TestSite::Interfaces() {
-  using S = TestSite;
+std::span<const InterfaceEntry<FormSite>> FormSite::Interfaces() {
+  using S = FormSite;
   static const InterfaceEntry<S> rows[] = {Answers<S, IOleClientSite>(),
                                            Answers<S, IOleInPlaceSite>(),
                                            Answers<S, IOleWindow, IOleInPlaceSite>(),
@@ -84,39 +84,39 @@ std::span<const InterfaceEntry<TestSite>> TestSite::Interfaces() {
   return rows;
 }
 
-TestSite::TestSite(HWND form, TestFrame& frame, const SitePolicy& p, RECT r)
+FormSite::FormSite(HWND form, FormFrame& frame, const SitePolicy& p, RECT r)
     : policy(p), place(r), form_(form), frame_(frame) {}
 
-HRESULT STDMETHODCALLTYPE TestSite::SaveObject() {
+HRESULT STDMETHODCALLTYPE FormSite::SaveObject() {
   log.push_back(L"SaveObject");
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
+HRESULT STDMETHODCALLTYPE FormSite::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
   *moniker = nullptr;
   return E_NOTIMPL;
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::GetContainer(IOleContainer** container) {
+HRESULT STDMETHODCALLTYPE FormSite::GetContainer(IOleContainer** container) {
   *container = nullptr;
   return E_NOINTERFACE;
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::GetWindow(HWND* window) {
+HRESULT STDMETHODCALLTYPE FormSite::GetWindow(HWND* window) {
   *window = form_;
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::OnInPlaceActivate() {
+HRESULT STDMETHODCALLTYPE FormSite::OnInPlaceActivate() {
   log.push_back(L"OnInPlaceActivate");
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::OnUIActivate() {
+HRESULT STDMETHODCALLTYPE FormSite::OnUIActivate() {
   log.push_back(L"OnUIActivate");
   // One control of a form is UI-active at a time: the one before gives way.
   if (siblings != nullptr) {
-    for (TestSite* other : *siblings) {
+    for (FormSite* other : *siblings) {
       if (other != this && other->uiActive && other->control) {
         if (auto object = other->control.As<IOleInPlaceObject>()) object->UIDeactivate();
       }
@@ -126,7 +126,7 @@ HRESULT STDMETHODCALLTYPE TestSite::OnUIActivate() {
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::GetWindowContext(IOleInPlaceFrame** frame,
+HRESULT STDMETHODCALLTYPE FormSite::GetWindowContext(IOleInPlaceFrame** frame,
                                                      IOleInPlaceUIWindow** ui, LPRECT r,
                                                      LPRECT clip, LPOLEINPLACEFRAMEINFO info) {
   frame_.AddRef();
@@ -141,18 +141,18 @@ HRESULT STDMETHODCALLTYPE TestSite::GetWindowContext(IOleInPlaceFrame** frame,
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::OnUIDeactivate(BOOL) {
+HRESULT STDMETHODCALLTYPE FormSite::OnUIDeactivate(BOOL) {
   log.push_back(L"OnUIDeactivate");
   uiActive = false;
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::OnInPlaceDeactivate() {
+HRESULT STDMETHODCALLTYPE FormSite::OnInPlaceDeactivate() {
   log.push_back(L"OnInPlaceDeactivate");
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::OnPosRectChange(LPCRECT wanted) {
+HRESULT STDMETHODCALLTYPE FormSite::OnPosRectChange(LPCRECT wanted) {
   log.push_back(L"OnPosRectChange(" + RectText(*wanted) + L")");
   RECT granted = *wanted;
   if (policy.grantedHeight) granted.bottom = granted.top + *policy.grantedHeight;
@@ -163,37 +163,37 @@ HRESULT STDMETHODCALLTYPE TestSite::OnPosRectChange(LPCRECT wanted) {
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::GetExtendedControl(IDispatch** extender) {
+HRESULT STDMETHODCALLTYPE FormSite::GetExtendedControl(IDispatch** extender) {
   *extender = activex::MakeObject<Extender>(*this).Detach();
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::TranslateAccelerator(MSG* message, DWORD modifiers) {
+HRESULT STDMETHODCALLTYPE FormSite::TranslateAccelerator(MSG* message, DWORD modifiers) {
   log.push_back(L"TranslateAccelerator(" + std::to_wstring(message->wParam) + L"," +
                 std::to_wstring(modifiers) + L")");
   return S_FALSE;  // the form's own loop handles the key
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::OnFocus(BOOL gained) {
+HRESULT STDMETHODCALLTYPE FormSite::OnFocus(BOOL gained) {
   log.push_back(L"OnFocus(" + std::to_wstring(gained) + L")");
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::GetTypeInfoCount(UINT* count) {
+HRESULT STDMETHODCALLTYPE FormSite::GetTypeInfoCount(UINT* count) {
   *count = 0;
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+HRESULT STDMETHODCALLTYPE FormSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
   *info = nullptr;
   return E_NOTIMPL;
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
+HRESULT STDMETHODCALLTYPE FormSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
   return E_NOTIMPL;
 }
 
-HRESULT STDMETHODCALLTYPE TestSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*,
+HRESULT STDMETHODCALLTYPE FormSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*,
                                            VARIANT* result, EXCEPINFO*, UINT*) {
   if (result == nullptr) return E_POINTER;
   if (id == DISPID_AMBIENT_USERMODE) {
@@ -217,4 +217,4 @@ HRESULT STDMETHODCALLTYPE TestSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPA
   return DISP_E_MEMBERNOTFOUND;
 }
 
-}  // namespace kovra::ocx_test
+}  // namespace kovra::container

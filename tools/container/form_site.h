@@ -13,12 +13,12 @@
 
 #include "activex/com_object.h"
 
-namespace kovra::ocx_test {
+namespace kovra::container {
 
-class TestFrame final : public activex::ComObject<TestFrame, IOleInPlaceFrame> {
+class FormFrame final : public activex::ComObject<FormFrame, IOleInPlaceFrame> {
  public:
-  static std::span<const activex::InterfaceEntry<TestFrame>> Interfaces();
-  explicit TestFrame(HWND window) : window_(window) {}
+  static std::span<const activex::InterfaceEntry<FormFrame>> Interfaces();
+  explicit FormFrame(HWND window) : window_(window) {}
 
   std::vector<std::wstring> log;
   activex::ComPtr<IOleInPlaceActiveObject> active;
@@ -51,18 +51,18 @@ struct SitePolicy {
   std::optional<int> grantedHeight;
 };
 
-class TestSite final : public activex::ComObject<TestSite, IOleClientSite, IOleInPlaceSite,
+class FormSite final : public activex::ComObject<FormSite, IOleClientSite, IOleInPlaceSite,
                                                  IOleControlSite, IDispatch> {
  public:
-  static std::span<const activex::InterfaceEntry<TestSite>> Interfaces();
-  TestSite(HWND form, TestFrame& frame, const SitePolicy& policy, RECT place);
+  static std::span<const activex::InterfaceEntry<FormSite>> Interfaces();
+  FormSite(HWND form, FormFrame& frame, const SitePolicy& policy, RECT place);
 
   std::vector<std::wstring> log;
   SitePolicy policy;
   RECT place;
   int toolTipReads = 0;
   // The sites of the form, so that the one that becomes UI-active deactivates the others.
-  std::vector<TestSite*>* siblings = nullptr;
+  std::vector<FormSite*>* siblings = nullptr;
   activex::ComPtr<IOleObject> control;  // set by the form once the control has its site
   bool uiActive = false;
 
@@ -105,7 +105,7 @@ class TestSite final : public activex::ComObject<TestSite, IOleClientSite, IOleI
 
  private:
   HWND form_;
-  TestFrame& frame_;
+  FormFrame& frame_;
 };
 
-}  // namespace kovra::ocx_test
+}  // namespace kovra::container

@@ -1,0 +1,118 @@
+#include "tools/container/event_log.h"
+
+#include <ocidl.h>
+
+#include <atomic>
+
+#include "activex/com_values.h"
+
+namespace kovra::container {
+namespace {
+
+using activex::Bstr;
+using activex::ComPtr;
+
+// The text of an event argument, by reference or not.
+std::wstring ArgumentText(const VARIANT& argument) {
+  VARIANT value;
+  ::VariantInit(&value);
+  std::wstring text = L"?";
+  if ((argument.vt & VT_BYREF) != 0 && (argument.vt & ~VT_BYREF) == VT_DISPATCH) return L"<object>";
+  if (SUCCEEDED(::VariantChangeType(&value, const_cast<VARIANT*>(&argument), 0, VT_BSTR))) {
+    text.assign(value.bstrVal, ::SysStringLen(value.bstrVal));
+  }
+  ::VariantClear(&value);
+  return text;
+}
+
+class Sink final : public IDispatch {
+ public:
+  Sink(IID events, ComPtr<ITypeInfo> type, std::wstring name, EventLog::Writer write)
+      : events_(events), type_(std::move(type)), name_(std::move(name)), write_(std::move(write)) {}
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (out == nullptr) return E_POINTER;
+    if (::IsEqualGUID(iid, IID_IUnknown) || ::IsEqualGUID(iid, IID_IDispatch) ||
+        ::IsEqualGUID(iid, events_)) {
+      AddRef();
+      *out = static_cast<IDispatch*>(this);
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG left = --references_;
+    if (left == 0) delete this;
+    return left;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
+                                   EXCEPINFO*, UINT*) override {
+    BSTR names[16] = {};
+    UINT count = 0;
+    if (type_) type_->GetNames(id, names, 16, &count);
+    std::wstring line = name_ + L": " +
+                        (count > 0 ? std::wstring(names[0]) : L"event " + std::to_wstring(id)) +
+                        L"(";
+    // Arguments come last first.
+    for (UINT i = 0; parameters != nullptr && i < parameters->cArgs; ++i) {
+      if (i > 0) line += L", ";
+      if (i + 1 < count) line += std::wstring(names[i + 1]) + L"=";
+      line += ArgumentText(parameters->rgvarg[parameters->cArgs - 1 - i]);
+    }
+    for (UINT i = 0; i < count; ++i) ::SysFreeString(names[i]);
+    write_(line + L")");
+    return S_OK;
+  }
+
+ private:
+  virtual ~Sink() = default;
+  std::atomic<ULONG> references_{1};
+  IID events_;
+  ComPtr<ITypeInfo> type_;
+  std::wstring name_;
+  EventLog::Writer write_;
+};
+
+}  // namespace
+
+EventLog::EventLog(IUnknown* control, const std::wstring& name, Writer write) {
+  ComPtr<IProvideClassInfo2> info;
+  IID events{};
+  if (control == nullptr ||
+      FAILED(control->QueryInterface(IID_IProvideClassInfo2, info.PutVoid())) ||
+      FAILED(info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events))) {
+    return;
+  }
+  ComPtr<ITypeInfo> classType;
+  ComPtr<ITypeLib> library;
+  ComPtr<ITypeInfo> eventType;
+  UINT index = 0;
+  if (SUCCEEDED(info->GetClassInfo(classType.Put())) &&
+      SUCCEEDED(classType->GetContainingTypeLib(library.Put(), &index))) {
+    library->GetTypeInfoOfGuid(events, eventType.Put());
+  }
+  ComPtr<IConnectionPointContainer> points;
+  if (FAILED(control->QueryInterface(IID_IConnectionPointContainer, points.PutVoid())) ||
+      FAILED(points->FindConnectionPoint(events, point_.Put()))) {
+    return;
+  }
+  auto* sink = new Sink(events, eventType, name, std::move(write));
+  if (FAILED(point_->Advise(sink, &cookie_))) point_.Reset();
+  sink->Release();
+}
+
+EventLog::~EventLog() {
+  if (point_) point_->Unadvise(cookie_);
+}
+
+}  // namespace kovra::container
