@@ -154,7 +154,7 @@ round_trip() {
   run_tests "$registration" 'Registered.*'
   if [ "$registration" = machine ]; then
     run_script "$root/tests/ocx/script_client.vbs" "" \
-      "About Control KovraDouble|KovraDouble\\nVersion: 1.0.1
+      "About Control KovraDouble|
 Ostra DoubleSingle Error|The property  value is not valid    
 "
     run_script "$root/examples/read_value.vbs" "1234.5

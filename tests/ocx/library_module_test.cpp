@@ -68,12 +68,13 @@ TEST_F(LibraryModule, AggregationIsRefused) {
   EXPECT_FALSE(inner);
 }
 
-TEST_F(LibraryModule, PagesAndUnknownClassesAreNotAvailableYet) {
+TEST_F(LibraryModule, ThePagesAreCreatableAndUnknownClassesAreNotAvailable) {
   for (const activex::PageIdentity& page : activex::kPages) {
-    void* factory = reinterpret_cast<void*>(1);
-    EXPECT_EQ(ocx_.getClassObject(page.pageClass.id, IID_IClassFactory, &factory),
-              CLASS_E_CLASSNOTAVAILABLE);
-    EXPECT_EQ(factory, nullptr);
+    ComPtr<IClassFactory> factory = Factory(page.pageClass.id);
+    ASSERT_TRUE(factory);
+    ComPtr<IPropertyPage> made;
+    EXPECT_EQ(factory->CreateInstance(nullptr, IID_IPropertyPage, made.PutVoid()), S_OK);
+    EXPECT_TRUE(made);
   }
   void* factory = reinterpret_cast<void*>(1);
   EXPECT_EQ(ocx_.getClassObject(activex::kControlInterface.id, IID_IClassFactory, &factory),
