@@ -40,9 +40,8 @@ class ModalForm final : public FormWindow {
   }
 
   void Run(HWND owner) {
-    const DialogTemplate dialog(
-        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME | WS_CLIPCHILDREN, 0,
-        form_.Layout().caption);
+    const DialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME,
+                                0, form_.Layout().caption);
     ::DialogBoxIndirectParamW(ModuleInstance(), dialog.get(), owner, &Procedure,
                               reinterpret_cast<LPARAM>(this));
     if (failure_) std::rethrow_exception(failure_);
