@@ -3,6 +3,7 @@
 #include <olectl.h>
 
 #include <array>
+#include <string>
 
 #include "activex/com_error.h"
 #include "activex/control_object.h"
@@ -15,10 +16,10 @@ namespace {
 constexpr DWORD kSafeFor = INTERFACESAFE_FOR_UNTRUSTED_CALLER | INTERFACESAFE_FOR_UNTRUSTED_DATA;
 
 // The pages in the order the designer shows them: the control's own three, then the system's
-// colour, font and picture pages (the standard OLE property pages).
+// colour, font and picture pages.
 std::array<CLSID, 6> PageClasses() {
   return {kPages[0].pageClass.id, kPages[1].pageClass.id, kPages[2].pageClass.id,
-          CLSID_CColorPropPage,   CLSID_CFontPropPage,    CLSID_CPicturePropPage};
+          kStandardPages[0].id,   kStandardPages[1].id,   kStandardPages[2].id};
 }
 
 bool Answers(ControlObject& object, REFIID iid) {
@@ -34,6 +35,21 @@ DWORD Connect(ConnectionPoint& point, IUnknown* sink) {
 }
 
 }  // namespace
+
+HRESULT ShowPropertyPages(ControlObject& object) {
+  Embedding& embedding = object.Embedded();
+  if (IOleControlSite* site = embedding.ControlSite()) {
+    if (site->ShowPropertyFrame() == S_OK) return S_OK;  // the container's own frame
+  }
+  std::array<CLSID, 6> classes = PageClasses();
+  IUnknown* objects[] = {&IdentityOf(object)};
+  embedding.EnableModeless(false);
+  const HRESULT shown = ::OleCreatePropertyFrame(
+      embedding.DialogOwner(), 0, 0, std::wstring(kControlClass.name).c_str(), 1, objects,
+      static_cast<ULONG>(classes.size()), classes.data(), LOCALE_USER_DEFAULT, 0, nullptr);
+  embedding.EnableModeless(true);
+  return shown;
+}
 
 HRESULT STDMETHODCALLTYPE OleControlFacet::GetControlInfo(CONTROLINFO* info) {
   if (info == nullptr) return E_POINTER;

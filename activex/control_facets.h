@@ -12,6 +12,10 @@
 
 namespace kovra::activex {
 
+// Shows the control's property pages: the container's own frame when its site offers one,
+// otherwise the system's frame with the six pages, owned by the container's window.
+HRESULT ShowPropertyPages(ControlObject& object);
+
 class OleControlFacet final : public Facet<IOleControl> {
  public:
   using Facet::Facet;

@@ -56,6 +56,18 @@ inline constexpr std::array<PageIdentity, 3> kPages{{
       {0xB794DAF7, 0x2668, 0x4D8C, {0xAD, 0x66, 0x17, 0x1E, 0xEF, 0x27, 0x38, 0x4B}}}},
 }};
 
+// The system's standard property pages, which the control lists after its own, in the order the
+// designer shows them ("StandardColor", "StandardFont", "StandardPicture": the Windows SDK's
+// CLSID_StockColorPage, CLSID_StockFontPage and CLSID_StockPicturePage, which MinGW lacks).
+inline constexpr std::array<NamedId, 3> kStandardPages{{
+    {L"StandardColor",
+     {0x7EBDAAE1, 0x8120, 0x11CF, {0x89, 0x9F, 0x00, 0xAA, 0x00, 0x68, 0x8B, 0x10}}},
+    {L"StandardFont",
+     {0x7EBDAAE0, 0x8120, 0x11CF, {0x89, 0x9F, 0x00, 0xAA, 0x00, 0x68, 0x8B, 0x10}}},
+    {L"StandardPicture",
+     {0x7EBDAAE2, 0x8120, 0x11CF, {0x89, 0x9F, 0x00, 0xAA, 0x00, 0x68, 0x8B, 0x10}}},
+}};
+
 // The registry form of an identifier: "{7AE3B1C6-F106-458F-AD2F-4B2B689AF84E}".
 std::wstring GuidText(const GUID& id);
 

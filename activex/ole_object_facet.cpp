@@ -1,6 +1,7 @@
 #include "activex/ole_object_facet.h"
 
 #include "activex/com_error.h"
+#include "activex/control_facets.h"
 #include "activex/control_object.h"
 #include "activex/identifiers.h"
 #include "activex/registration_table.h"
@@ -73,8 +74,9 @@ HRESULT STDMETHODCALLTYPE OleObjectFacet::DoVerb(LONG verb, LPMSG, IOleClientSit
       case OLEIVERB_DISCARDUNDOSTATE:
         return S_OK;
       case OLEIVERB_PROPERTIES:
+        return ShowPropertyPages(object_);
       case OLEIVERB_OPEN:
-        return E_NOTIMPL;  // no property frame and no window of its own to open in
+        return E_NOTIMPL;  // no window of its own to open in
       default:
         if (verb < 0) return E_NOTIMPL;
         // A verb the control does not list: the primary one, and the caller is told.

@@ -4,16 +4,16 @@
 
 #include "activex/control_object.h"
 #include "activex/identifiers.h"
+#include "activex/property_page_object.h"
 
 namespace kovra::activex {
 namespace {
 
 const std::array<ServedClass, 4> kServedClasses{{
     {&kControlClass.id, &ControlObject::Create},
-    // The property pages are registered; they become creatable with their page objects.
-    {&kPages[0].pageClass.id, nullptr},
-    {&kPages[1].pageClass.id, nullptr},
-    {&kPages[2].pageClass.id, nullptr},
+    {&kPages[0].pageClass.id, &PropertyPageObject::CreateGeneral},
+    {&kPages[1].pageClass.id, &PropertyPageObject::CreateXp},
+    {&kPages[2].pageClass.id, &PropertyPageObject::CreateFormat},
 }};
 
 }  // namespace

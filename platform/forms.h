@@ -49,9 +49,19 @@ struct ShellOutcome {
   bool Failed() const { return result >= 0 && result <= 32; }
 };
 
+// The control library's own version numbers (file version major.minor.0.revision).
+struct LibraryVersion {
+  int major = 0;
+  int minor = 0;
+  int revision = 0;
+  friend bool operator==(const LibraryVersion&, const LibraryVersion&) = default;
+};
+
 class FormServices {
  public:
   virtual ~FormServices() = default;
+  // The version of the library whose forms these are, as its version resource gives it.
+  virtual LibraryVersion OwnVersion() const = 0;
   // Shows `form` modally, owned by the window `owner` (0: none): Form_Load, the window at the
   // layout's inner size, Form_Resize, then whatever the user does until the form unloads;
   // returns after Form_Unload. A form already showing is brought to the front instead, and the

@@ -66,12 +66,14 @@ start_scenario() {
   windows_ocx32=$(WINEPREFIX=$prefix winepath -w "$ocx32" 2>/dev/null)
 }
 
-# run_tests REGISTRATION FILTER [SECONDS]: the test program for one state of the prefix.
+# run_tests REGISTRATION FILTER [SECONDS]: the test program for one state of the prefix, run
+# through the command in the array `runner` when it holds one (a virtual display).
+runner=()
 run_tests() {
   local status=0 output=$log.tests limit=${3:-600}
   WINEPREFIX=$prefix KOVRA_OCX="$windows_ocx" KOVRA_OCX32="$windows_ocx32" KOVRA_REGISTRATION="$1" \
-    timeout "$limit" wine "$tests" --gtest_color=no --gtest_filter="$2" </dev/null >"$output.raw" 2>&1 ||
-    status=$?
+    "${runner[@]}" timeout "$limit" wine "$tests" --gtest_color=no --gtest_filter="$2" \
+    </dev/null >"$output.raw" 2>&1 || status=$?
   tr -d '\r' <"$output.raw" >"$output"  # the Windows console ends its lines with CR LF
   cat "$output" >>"$log"
   if [ "$status" -ne 0 ]; then
@@ -139,10 +141,12 @@ round_trip() {
   start_scenario "$name"
   echo "== $name: regsvr32${*:+ $*} KovraDouble.ocx, then regsvr32 /u${*:+ $*}"
   if [ "$registration" = machine ]; then
-    # The script host registers its own type library the first time it runs: before the
-    # classes are taken down for the comparison, not in the middle of it.
-    : >"$work/empty.vbs"
-    in_prefix wine cscript //nologo "$(WINEPREFIX=$prefix winepath -w "$work/empty.vbs")" || true
+    # The script host registers its own type library the first time it runs, and Wine's
+    # standard font object registers the standard OLE library again the first time a script
+    # reaches a font by name: both before the classes are taken down for the comparison, not
+    # in the middle of it.
+    printf 'Set font = CreateObject("StdFont")\nfont.Name = "Arial"\n' >"$work/warm_up.vbs"
+    in_prefix wine cscript //nologo "$(WINEPREFIX=$prefix winepath -w "$work/warm_up.vbs")" || true
   fi
   export_classes before
   # Removing what is not there succeeds and changes nothing (the final comparison sees it).
@@ -157,7 +161,7 @@ round_trip() {
   run_tests "$registration" 'Registered.*'
   if [ "$registration" = machine ]; then
     run_script "$root/tests/ocx/script_client.vbs" "" \
-      "About Control KovraDouble|KovraDouble\\nVersion: 1.0.1
+      "About Control KovraDouble|
 Ostra DoubleSingle Error|The property  value is not valid    
 "
     run_script "$root/examples/read_value.vbs" "1234.5
@@ -186,12 +190,10 @@ start_scenario container
 in_prefix wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f
 kovra_stop_server "$prefix"
 echo "== nothing registered, on a virtual display: the control on a form"
-export -f run_tests kovra_failed_tests
-export prefix log windows_ocx windows_ocx32 tests failed
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  run_tests none "Container.*" 900
-  WINEPREFIX=$prefix wineserver -k
-  exit $failed' || failed=1
+runner=(xvfb-run -a -s "-screen 0 1024x768x24")
+run_tests none 'Container.*' 900
+runner=()
+kovra_stop_server "$prefix"
 
 round_trip machine machine
 round_trip user user /n /i:user

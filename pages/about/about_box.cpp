@@ -3,7 +3,6 @@
 #include <cmath>
 #include <utility>
 
-#include "base/version.h"
 #include "resources/product_picture.h"
 
 namespace kovra::about {
@@ -77,8 +76,8 @@ AboutBox::AboutBox(FormServices& forms, MessageDialog& messages)
     : forms_(forms), messages_(messages), layout_(Designed()) {}
 
 void AboutBox::Form_Load(FormWindow& /*window*/) {
-  layout_.Element(L"Label1").caption =
-      VersionLine(version::kMajor, version::kMinor, version::kRevision);
+  const LibraryVersion version = forms_.OwnVersion();
+  layout_.Element(L"Label1").caption = VersionLine(version.major, version.minor, version.revision);
 }
 
 void AboutBox::Form_Resize(FormWindow& window) {

@@ -30,7 +30,7 @@ class AboutBox final : public FormCode {
   AboutBox(FormServices& forms, MessageDialog& messages);
 
   const FormLayout& Layout() const override { return layout_; }
-  // The version line from the library's own version numbers.
+  // The version line from the library's own version resource.
   void Form_Load(FormWindow& window) override;
   // The picture centred in the inner area, both ways.
   void Form_Resize(FormWindow& window) override;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "base/version.h"
+
 namespace kovra::headless {
 
 void HeadlessFormWindow::Unload() {
@@ -48,6 +50,10 @@ void HeadlessForms::ShowModal(FormCode& form, std::uintptr_t owner) {
   if (user) user(window);
   forms[record].left = form.Layout();
   window.Unload();
+}
+
+LibraryVersion HeadlessForms::OwnVersion() const {
+  return {version::kMajor, version::kMinor, version::kRevision};
 }
 
 ShellOutcome HeadlessForms::ShellExecuteVerb(std::uintptr_t owner, std::wstring_view verb,

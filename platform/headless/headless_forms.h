@@ -57,6 +57,8 @@ struct ShellRequest {
 
 class HeadlessForms final : public FormServices {
  public:
+  // The library's version as it is built (base/version.h).
+  LibraryVersion OwnVersion() const override;
   void ShowModal(FormCode& form, std::uintptr_t owner) override;
   ShellOutcome ShellExecuteVerb(std::uintptr_t owner, std::wstring_view verb,
                                 std::wstring_view file) override;

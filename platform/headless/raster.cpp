@@ -54,6 +54,15 @@ void RasterDC::Paint(int x, int y, Rgb colour) {
 
 void RasterDC::Line(int x1, int y1, int x2, int y2, Rgb colour) {
   Record("Line", {x1, y1, x2, y2}, colour);
+  if (y1 == y2 && x1 != x2) {
+    // A row: from the start point towards the end point, which is not painted; only the
+    // stretch on the image is visited, however far the ends lie outside it.
+    if (y1 < 0 || y1 >= image_->height) return;
+    const int first = std::max(x1 < x2 ? x1 : x2 + 1, 0);
+    const int last = std::min(x1 < x2 ? x2 - 1 : x1, image_->width - 1);
+    for (int x = first; x <= last; ++x) image_->At(x, y1) = colour & 0xFFFFFF;
+    return;
+  }
   // Bresenham from the start point; the end point itself is never painted.
   const int dx = std::abs(x2 - x1);
   const int dy = std::abs(y2 - y1);
@@ -84,14 +93,25 @@ void RasterDC::FrameRectangle(const PixelRect& rect, int width, Rgb colour) {
   const int bottom = std::max(rect.top, rect.bottom);
   if (right - left < 1 || bottom - top < 1) return;
   const int band = std::max(width, 1);
-  for (int y = top; y < bottom; ++y) {
-    for (int x = left; x < right; ++x) {
-      const bool inBand =
-          x < left + band || x >= right - band || y < top + band || y >= bottom - band;
-      if (inBand && InsideRoundCorners(x - left, y - top, right - left, bottom - top, band)) {
-        Paint(x, y, colour);
+  // Only the pixels on the image are visited; between the top and bottom bands, only the
+  // left and right bands.
+  const int firstRow = std::max(top, 0);
+  const int lastRow = std::min(bottom, image_->height);
+  const int firstColumn = std::max(left, 0);
+  const int lastColumn = std::min(right, image_->width);
+  for (int y = firstRow; y < lastRow; ++y) {
+    const bool rowInBand = y < top + band || y >= bottom - band;
+    const int leftBandEnd = rowInBand ? lastColumn : std::min(left + band, lastColumn);
+    const int rightBandStart = rowInBand ? lastColumn : std::max(right - band, leftBandEnd);
+    const auto paintColumns = [&](int from, int to) {
+      for (int x = from; x < to; ++x) {
+        if (InsideRoundCorners(x - left, y - top, right - left, bottom - top, band)) {
+          Paint(x, y, colour);
+        }
       }
-    }
+    };
+    paintColumns(firstColumn, leftBandEnd);
+    paintColumns(std::max(rightBandStart, firstColumn), lastColumn);
   }
 }
 

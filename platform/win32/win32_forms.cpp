@@ -2,36 +2,17 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
+#include <cstring>
 #include <string>
-#include <vector>
 
+#include "base/version.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/modal_form.h"
+#include "platform/win32/window_class.h"
 
 namespace kovra::win32 {
 
 namespace {
-
-// The stand-in form's window: the message box that shows the form has no handle of its own
-// before it exists, so the form sees none.
-class StandInWindow final : public FormWindow {
- public:
-  explicit StandInWindow(FormCode& form) : form_(form) {}
-  std::uintptr_t WindowHandle() const override { return 0; }
-  TwipSize InnerSize() const override { return form_.Layout().inner; }
-  void Unload() override {
-    if (unloaded_) return;
-    unloaded_ = true;
-    form_.Form_Unload();
-  }
-
- private:
-  FormCode& form_;
-  bool unloaded_ = false;
-};
-
-// The forms already showing on this thread: a second showing brings the first forward.
-thread_local std::vector<const FormCode*> showing;
 
 std::wstring SystemText(DWORD error) {
   wchar_t* text = nullptr;
@@ -46,22 +27,27 @@ std::wstring SystemText(DWORD error) {
 
 }  // namespace
 
-void Win32Forms::ShowModal(FormCode& form, std::uintptr_t owner) {
-  if (std::find(showing.begin(), showing.end(), &form) != showing.end()) return;
-  showing.push_back(&form);
-  StandInWindow window(form);
-  form.Form_Load(window);
-  form.Form_Resize(window);
-  std::wstring texts;
-  for (const FormElement& element : form.Layout().elements) {
-    if (element.kind == FormElementKind::Label || element.kind == FormElementKind::LinkLabel) {
-      texts += element.caption + L"\n";
-    }
+LibraryVersion Win32Forms::OwnVersion() const {
+  const LibraryVersion built{version::kMajor, version::kMinor, version::kRevision};
+  HINSTANCE module = ModuleInstance();
+  HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16));  // RT_VERSION
+  if (found == nullptr) return built;
+  const auto* data = static_cast<const BYTE*>(::LockResource(::LoadResource(module, found)));
+  const DWORD size = ::SizeofResource(module, found);
+  if (data == nullptr) return built;
+  // VS_FIXEDFILEINFO starts with its signature, a DWORD-aligned search finds it.
+  for (DWORD at = 0; at + sizeof(VS_FIXEDFILEINFO) <= size; at += 4) {
+    VS_FIXEDFILEINFO info;
+    std::memcpy(&info, data + at, sizeof info);
+    if (info.dwSignature != 0xFEEF04BD) continue;
+    return {HIWORD(info.dwFileVersionMS), LOWORD(info.dwFileVersionMS),
+            LOWORD(info.dwFileVersionLS)};
   }
-  HWND topLevel = owner != 0 ? ::GetAncestor(FromWindowId(owner), GA_ROOT) : nullptr;
-  ::MessageBoxW(topLevel, texts.c_str(), form.Layout().caption.c_str(), MB_OK | MB_ICONINFORMATION);
-  window.Unload();
-  showing.erase(std::find(showing.begin(), showing.end(), &form));
+  return built;
+}
+
+void Win32Forms::ShowModal(FormCode& form, std::uintptr_t owner) {
+  ShowModalForm(form, FromWindowId(owner));
 }
 
 ShellOutcome Win32Forms::ShellExecuteVerb(std::uintptr_t owner, std::wstring_view verb,

@@ -1,7 +1,6 @@
-// Forms and the desktop shell on Windows. The shell is ShellExecuteW. The modal form is a
-// stand-in until the dialog built from a form's layout exists (it comes with the COM control's
-// property pages): it runs the form's load and first resize, shows the caption and the texts of
-// its labels in a message box, and unloads the form when the box is closed.
+// Forms and the desktop shell on Windows: a form is a modal dialog built from its layout
+// (modal_form.h), the shell is ShellExecuteW, and the library's version is read from its own
+// version resource.
 #pragma once
 
 // Windows' own headers come before shellapi.h, which the implementation includes.
@@ -13,6 +12,9 @@ namespace kovra::win32 {
 
 class Win32Forms final : public FormServices {
  public:
+  // The file version of the module that holds this code (major.minor.0.revision); the numbers
+  // it is built with when the module carries no version resource (a test program).
+  LibraryVersion OwnVersion() const override;
   void ShowModal(FormCode& form, std::uintptr_t owner) override;
   // ShellExecuteW(owner, verb, file) with the normal show state; on failure the thread's last
   // error and the system's text for it.

@@ -29,15 +29,15 @@ struct AtlHost {
 
 AtlHost LoadAtlHost() {
   AtlHost host;
-  for (const wchar_t* name : {L"atl100.dll", L"atl.dll"}) {
-    host.library.reset(::LoadLibraryW(name));
+  for (const wchar_t* file : {L"atl100.dll", L"atl.dll"}) {
+    host.library.reset(::LoadLibraryW(file));
     if (!host.library) continue;
-    HMODULE m = host.library.get();
-    host.init = reinterpret_cast<AtlAxWinInitFunction>(::GetProcAddress(m, "AtlAxWinInit"));
-    host.createControl =
-        reinterpret_cast<AtlAxCreateControlFunction>(::GetProcAddress(m, "AtlAxCreateControl"));
-    host.getControl =
-        reinterpret_cast<AtlAxGetControlFunction>(::GetProcAddress(m, "AtlAxGetControl"));
+    const auto entry = [&](const char* name) {
+      return reinterpret_cast<void*>(::GetProcAddress(host.library.get(), name));
+    };
+    host.init = reinterpret_cast<AtlAxWinInitFunction>(entry("AtlAxWinInit"));
+    host.createControl = reinterpret_cast<AtlAxCreateControlFunction>(entry("AtlAxCreateControl"));
+    host.getControl = reinterpret_cast<AtlAxGetControlFunction>(entry("AtlAxGetControl"));
     if (host.init != nullptr && host.createControl != nullptr && host.getControl != nullptr) break;
   }
   return host;
@@ -80,10 +80,10 @@ TEST(Registered, TheSystemsAtlHostPlacesTheControl) {
   ASSERT_TRUE(atl.library) << "no ATL library with AtlAxCreateControl";
   ASSERT_TRUE(atl.init());
 
-  win32::UniqueWindow form(::CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                             0, 0, 300, 100, nullptr, nullptr, nullptr, nullptr));
-  HWND host = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 5, 5, 150, 24,
-                                form.get(), nullptr, nullptr, nullptr);
+  win32::UniqueWindow form(::CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                             0, 300, 100, nullptr, nullptr, nullptr, nullptr));
+  HWND host = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 5, 5, 150, 24, form.get(),
+                                nullptr, nullptr, nullptr);
   ComPtr<IUnknown> container;
   const std::wstring progId(activex::kVersionIndependentProgId);
   ASSERT_EQ(atl.createControl(progId.c_str(), host, nullptr, container.Put()), S_OK);

@@ -212,9 +212,9 @@ TEST(Container, AnswersTheInterfacesAContainerAsksFor) {
   EXPECT_EQ(pages.pElems[0], activex::kPages[0].pageClass.id);  // DoubleGeneral
   EXPECT_EQ(pages.pElems[1], activex::kPages[1].pageClass.id);  // XP
   EXPECT_EQ(pages.pElems[2], activex::kPages[2].pageClass.id);  // DoubleFormat
-  EXPECT_EQ(pages.pElems[3], CLSID_CColorPropPage);
-  EXPECT_EQ(pages.pElems[4], CLSID_CFontPropPage);
-  EXPECT_EQ(pages.pElems[5], CLSID_CPicturePropPage);
+  EXPECT_EQ(pages.pElems[3], activex::kStandardPages[0].id);  // StandardColor
+  EXPECT_EQ(pages.pElems[4], activex::kStandardPages[1].id);  // StandardFont
+  EXPECT_EQ(pages.pElems[5], activex::kStandardPages[2].id);  // StandardPicture
   ::CoTaskMemFree(pages.pElems);
 
   ComPtr<IObjectSafety> safety;  // MinGW declares no __uuidof for it

@@ -29,15 +29,18 @@ HRESULT LibraryCanUnloadNow() {
   return Library().canUnloadNow != nullptr ? Library().canUnloadNow() : E_FAIL;
 }
 
+ComPtr<IClassFactory> FactoryOf(const CLSID& classId) {
+  ComPtr<IClassFactory> factory;
+  if (Library().getClassObject != nullptr) {
+    Library().getClassObject(classId, IID_IClassFactory, factory.PutVoid());
+  }
+  return factory;
+}
+
 ComPtr<IDispatch> NewControl() {
   ComPtr<IDispatch> control;
-  if (Library().getClassObject == nullptr) return control;
-  ComPtr<IClassFactory> factory;
-  if (FAILED(Library().getClassObject(activex::kControlClass.id, IID_IClassFactory,
-                                      factory.PutVoid()))) {
-    return control;
-  }
-  factory->CreateInstance(nullptr, IID_IDispatch, control.PutVoid());
+  const ComPtr<IClassFactory> factory = FactoryOf(activex::kControlClass.id);
+  if (factory) factory->CreateInstance(nullptr, IID_IDispatch, control.PutVoid());
   return control;
 }
 

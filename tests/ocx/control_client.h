@@ -22,6 +22,8 @@ using activex::ComVariant;
 HRESULT LibraryCanUnloadNow();
 // A new control, asked for IDispatch (empty when the library cannot make one).
 ComPtr<IDispatch> NewControl();
+// The library's class factory for `classId` (empty when it has none).
+ComPtr<IClassFactory> FactoryOf(const CLSID& classId);
 
 // VARIANT values for calls.
 ComVariant Value(short v);

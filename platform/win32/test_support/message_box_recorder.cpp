@@ -46,6 +46,15 @@ BOOL CALLBACK KeepIconOfChild(HWND child, LPARAM found) {
   return FALSE;
 }
 
+// Appends the text of a label among a dialog's children, and a line break, to `*texts`.
+BOOL CALLBACK AppendLabelText(HWND child, LPARAM texts) {
+  if (HasClass(child, L"Static") &&
+      (::GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) <= SS_RIGHT) {
+    *reinterpret_cast<std::wstring*>(texts) += WindowText(child) + L"\n";
+  }
+  return TRUE;
+}
+
 // The image of the box's icon control (the static child with SS_ICON), or nullptr.
 HICON ShownIcon(HWND dialog) {
   HICON icon = nullptr;
@@ -87,6 +96,8 @@ LRESULT CALLBACK MessageBoxRecorder::HookProcedure(int code, WPARAM wParam, LPAR
     auto* window = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_ACTIVATE && IsMessageBox(window)) {
       recorder->Answer(window);
+    } else if (code == HCBT_ACTIVATE && HasClass(window, L"#32770")) {
+      recorder->AnswerForm(window);
     } else if (code == HCBT_DESTROYWND) {
       std::erase(t_answered, window);
     }
@@ -103,6 +114,18 @@ void MessageBoxRecorder::Answer(HWND dialog) {
   // Activation comes before the box's message loop runs; the loop then finds the OK click.
   ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
+}
+
+void MessageBoxRecorder::AnswerForm(HWND dialog) {
+  if (std::ranges::find(t_answered, dialog) != t_answered.end()) return;
+  t_answered.push_back(dialog);
+  if (driver_ && driver_(dialog)) return;
+  RecordedMessageBox form{{}, WindowText(dialog), std::nullopt};
+  ::EnumChildWindows(dialog, &AppendLabelText, reinterpret_cast<LPARAM>(&form.text));
+  if (!form.text.empty()) form.text.pop_back();
+  recorded_.push_back(std::move(form));
+  if (observer_) observer_(recorded_.back());
+  ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
 }  // namespace kovra::win32

@@ -1,7 +1,9 @@
 // For tests and scripted runs: while a recorder lives, every message box that this thread
 // opens is read (text, title, icon) and answered with OK at once, so that nothing waits for a
-// user. Several recorders may live on one thread, ending in any order; the youngest one alive
-// records.
+// user. Other dialog boxes (the library's own forms, a property frame) are handed to the test's
+// driver when it has one; otherwise they are recorded as well — their title, and the texts of
+// their labels one a line — and answered with OK. Several recorders may live on one thread,
+// ending in any order; the youngest one alive records.
 #pragma once
 
 #include <windows.h>
@@ -39,14 +41,20 @@ class MessageBoxRecorder {
   void OnRecorded(std::function<void(const RecordedMessageBox&)> observer) {
     observer_ = std::move(observer);
   }
+  // `driver` is handed each dialog box that is not a message box when it first activates, and
+  // answers whether it takes care of it (posts what the user does); when it does not, the box is
+  // recorded and answered with OK.
+  void OnDialog(std::function<bool(HWND)> driver) { driver_ = std::move(driver); }
 
  private:
   static LRESULT CALLBACK HookProcedure(int code, WPARAM wParam, LPARAM lParam);
   void Answer(HWND dialog);
+  void AnswerForm(HWND dialog);
 
   UniqueHook hook_;
   std::vector<RecordedMessageBox> recorded_;
   std::function<void(const RecordedMessageBox&)> observer_;
+  std::function<bool(HWND)> driver_;
 };
 
 }  // namespace kovra::win32
