@@ -158,7 +158,7 @@ round_trip() {
     echo "ocx-tests: regsvr32 $* failed (log: $log)"
     failed=1
   fi
-  run_tests "$registration" 'Registered.*'
+  run_tests "$registration" 'Registered*.*'
   if [ "$registration" = machine ]; then
     run_script "$root/tests/ocx/script_client.vbs" "" \
       "About Control KovraDouble|
@@ -179,7 +179,7 @@ Ostra DoubleSingle Error|The property  value is not valid
 
 start_scenario unregistered
 echo "== nothing registered: plumbing, module, type libraries, registration-free use, the control"
-run_tests none '-Registered.*:Lifetime.*:Container.*'
+run_tests none '-Registered*.*:Lifetime.*:Container.*'
 echo "== nothing registered: ten thousand control lives"
 run_tests none 'Lifetime.*' 1800
 kovra_stop_server "$prefix"

@@ -64,15 +64,16 @@ int Width(HWND window) {
   return r.right - r.left;
 }
 
+// A key pressed and released; the message loop's TranslateMessage makes the character.
 void PressKey(HWND edit, wchar_t character) {
   const auto key = static_cast<WPARAM>(LOBYTE(::VkKeyScanW(character)));
   ::PostMessageW(edit, WM_KEYDOWN, key, 1);
-  ::PostMessageW(edit, WM_CHAR, character, 1);
+  PumpMessages();
   ::PostMessageW(edit, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
   PumpMessages();
 }
 
-TEST(Registered, TheSystemsAtlHostPlacesTheControl) {
+TEST(RegisteredAtlHost, PlacesTheControlThatShowsTakesKeysAndFollowsItsSize) {
   if (Registration() != L"machine") {
     GTEST_SKIP() << "the host finds the control by its ProgID in the machine's classes";
   }

@@ -1,5 +1,6 @@
 #include "tools/container/container_script.h"
 
+#include <olectl.h>
 #include <shlwapi.h>
 
 #include <filesystem>
@@ -123,6 +124,8 @@ class Player {
     } else if (action == L"call") {
       Check(InvokeByName(Automation(w.at(1)), w.at(2), DISPATCH_METHOD, nullptr, nullptr));
       Form().Pump();
+    } else if (action == L"ambient") {
+      SetAmbient(w.at(1), w.at(2), w.at(3));
     } else if (action == L"log") {
       Form().AddLog(Place(w, 1));
     } else if (action == L"button") {
@@ -220,6 +223,30 @@ class Player {
     names_[name] = index;
     logs_.push_back(std::make_unique<EventLog>(control.get(), name,
                                                [this](const std::wstring& line) { Log(line); }));
+  }
+
+  // The site's ambient UserMode (True/False) or Font (a face name), or its extender's
+  // ToolTipText; the control hears of an ambient change.
+  void SetAmbient(const std::wstring& name, const std::wstring& property,
+                  const std::wstring& value) {
+    const int i = Index(name);
+    SitePolicy& policy = Form().Site(i).policy;
+    DISPID changed = DISPID_UNKNOWN;
+    if (property == L"UserMode") {
+      policy.userMode = tools::ScriptBoolean(value) != 0;
+      changed = DISPID_AMBIENT_USERMODE;
+    } else if (property == L"Font") {
+      policy.fontName = value;
+      changed = DISPID_AMBIENT_FONT;
+    } else if (property == L"ToolTipText") {
+      policy.toolTipText = value;
+    } else {
+      throw ScriptError("ambient UserMode|Font|ToolTipText");
+    }
+    if (const auto control = ComPtr<IOleObject>(Form().Control(i)).As<IOleControl>()) {
+      control->OnAmbientPropertyChange(changed);
+    }
+    Form().Pump();
   }
 
   void PressNamedKey(const Words& w) {

@@ -6,6 +6,7 @@
 //   set NAME PROPERTY VALUE              a property by name (True/False, numbers, texts)
 //   get NAME PROPERTY                    prints a property
 //   call NAME METHOD                     calls a method without arguments
+//   ambient NAME UserMode|Font|ToolTipText VALUE   what the control's site answers from now on
 //   log X Y W H                          the event log: every event of every control, by name
 //   button CAPTION X Y W H NAME METHOD   a push button that calls a control's method
 //   press CAPTION                        clicks a button
