@@ -1,5 +1,6 @@
 #include "activex/embedding.h"
 
+#include "activex/control_accessible.h"
 #include "activex/control_object.h"
 #include "activex/himetric.h"
 #include "platform/win32/win32_surface.h"
@@ -176,6 +177,7 @@ void Embedding::Observe(bool on) {
   if (!on) {
     surface.SetFocusObserver(nullptr);
     surface.SetSizeRequest(nullptr);
+    surface.SetObjectRequest(nullptr);
     text1.SetFocusObserver(nullptr);
     return;
   }
@@ -184,6 +186,9 @@ void Embedding::Observe(bool on) {
   text1.SetFocusObserver(
       [this](win32::FocusChange change, HWND other) { OnFocus(change, other, false); });
   surface.SetSizeRequest([this](int width, int height) { RequestSize(width, height); });
+  surface.SetObjectRequest([this](WPARAM wParam, LPARAM lParam) {
+    return AnswerAccessibleRequest(object_, wParam, lParam);
+  });
 }
 
 void Embedding::OnFocus(win32::FocusChange change, HWND other, bool surface) {

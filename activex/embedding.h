@@ -1,7 +1,8 @@
 // The control's life inside a container: the client site it is given first, its activation in
 // place (its window a child of the container's, placed where the container says) and in the
 // user interface (its frame's active object), the focus entering and leaving it, and the size
-// it asks of the container when its height rules want another height. The object's OLE facets
+// it asks of the container when its height rules want another height, and its accessible object
+// for assistive technology while it is placed. The object's OLE facets
 // drive it; it drives the control and tells the container what it must hear.
 #pragma once
 

@@ -21,7 +21,7 @@ EXPORTS = {"DllCanUnloadNow", "DllGetClassObject", "DllInstall", "DllRegisterSer
            "DllUnregisterServer"}
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "ole32.dll",
                "oleaut32.dll", "msvcrt.dll", "msimg32.dll", "uxtheme.dll", "shell32.dll",
-               "shlwapi.dll", "comctl32.dll"}
+               "shlwapi.dll", "comctl32.dll", "oleacc.dll"}
 RT_BITMAP, RT_VERSION = 2, 16
 MACHINE = {64: ("x86_64", "pei-x86-64", 3), 32: ("i686", "pei-i386", 1)}  # syskind 3: SYS_WIN64
 

@@ -71,6 +71,11 @@ LRESULT CALLBACK Win32Surface::Procedure(HWND window, UINT message, WPARAM wPara
   if (surface != nullptr) {
     if (const auto handled = surface->OnDrawingMessage(message, wParam, lParam)) return *handled;
     if (ReportMouseMessage(*surface, message, wParam, lParam)) return 0;
+    if (message == WM_GETOBJECT && surface->objectRequest_) {
+      if (const LRESULT answer = surface->objectRequest_(wParam, lParam); answer != 0) {
+        return answer;
+      }
+    }
     if ((message == WM_SETFOCUS || message == WM_KILLFOCUS) && surface->focusObserver_) {
       surface->focusObserver_(message == WM_SETFOCUS ? FocusChange::Gained : FocusChange::Lost,
                               reinterpret_cast<HWND>(wParam));

@@ -80,6 +80,10 @@ class Win32Surface final : public ControlSurface {
   // size it is then given. Empty: the surface resizes itself.
   using SizeRequest = std::function<void(int widthPixels, int heightPixels)>;
   void SetSizeRequest(SizeRequest request) { sizeRequest_ = std::move(request); }
+  // Answers WM_GETOBJECT for the window (a result of 0: the system answers as usual; empty:
+  // nobody asks).
+  using ObjectRequest = std::function<LRESULT(WPARAM wParam, LPARAM lParam)>;
+  void SetObjectRequest(ObjectRequest request) { objectRequest_ = std::move(request); }
   // Draws the kept image into `dc` at its origin, as the window shows it.
   void PresentImage(HDC dc) const { image_.Present(dc); }
 
@@ -105,6 +109,7 @@ class Win32Surface final : public ControlSurface {
   std::function<void()> onResize_;
   FocusObserver focusObserver_;
   SizeRequest sizeRequest_;
+  ObjectRequest objectRequest_;
   HWND parking_;
   UniqueWindow window_;
 };

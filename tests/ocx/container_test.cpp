@@ -6,6 +6,7 @@
 // (scripts/ocx-tests.sh runs these tests under a virtual X server).
 #include <gtest/gtest.h>
 #include <objsafe.h>
+#include <oleacc.h>
 #include <olectl.h>
 
 #include <algorithm>
@@ -157,6 +158,10 @@ TEST(Container, AClickOnTheFrameFocusesText1AndRaisesOneClick) {
 
 TEST(Container, ValidateCancelKeepsTheFocusWithAModalBoxOwnedByTheForm) {
   win32::MessageBoxRecorder boxes;
+  HWND owner = nullptr;
+  boxes.OnRecorded([&](const win32::RecordedMessageBox& box) {
+    owner = ::GetWindow(::FindWindowW(L"#32770", box.title.c_str()), GW_OWNER);
+  });
   const auto made = FormOf(2);
   Form& form = *made;
   IDispatch* first = form.Automation(0);
@@ -170,6 +175,7 @@ TEST(Container, ValidateCancelKeepsTheFocusWithAModalBoxOwnedByTheForm) {
   form.Pump();
   ASSERT_EQ(boxes.Recorded().size(), 1u);
   EXPECT_EQ(boxes.Recorded()[0].text, L"The value cannot be bigger than 100    ");
+  EXPECT_EQ(owner, form.Window());
   EXPECT_EQ(form.Focused(), 0);
   EXPECT_FALSE(Logged(form.Site(0).log, L"OnFocus(0)"));
   EXPECT_TRUE(Logged(FrameLogOf(form), L"EnableModeless(0)"));
@@ -248,6 +254,49 @@ TEST(Container, AmbientPropertiesAndTheExtenderComeFromTheSite) {
   const auto ole = ComPtr<IOleObject>(form.Control(0)).As<IOleControl>();
   EXPECT_EQ(ole->OnAmbientPropertyChange(DISPID_AMBIENT_USERMODE), S_OK);
   EXPECT_FALSE(::IsWindowEnabled(form.Text1Window(0)));
+}
+
+TEST(Container, AssistiveTechnologySeesTheFieldAndPressesTheSpinButtons) {
+  const auto made = FormOf(1);
+  Form& form = *made;
+  IDispatch* control = form.Automation(0);
+  ASSERT_EQ(Put(control, L"ButtonSpin", Boolean(true)).result, S_OK);
+  ASSERT_EQ(Put(control, L"Value", Value(L"5")).result, S_OK);
+  ComPtr<IAccessible> accessible;
+  ASSERT_EQ(::AccessibleObjectFromWindow(form.ControlWindow(0), OBJID_CLIENT, IID_IAccessible,
+                                         accessible.PutVoid()),
+            S_OK);
+  LONG count = 0;
+  EXPECT_EQ(accessible->get_accChildCount(&count), S_OK);
+  EXPECT_EQ(count, 3);
+  const auto child = [](LONG id) {
+    VARIANT v;
+    ::VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+  };
+  const auto text = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*read)(VARIANT, BSTR*), LONG id) {
+    BSTR b = nullptr;
+    ((*accessible).*read)(child(id), &b);
+    std::wstring t = b != nullptr ? std::wstring(b, ::SysStringLen(b)) : L"";
+    ::SysFreeString(b);
+    return t;
+  };
+  EXPECT_EQ(text(&IAccessible::get_accValue, 1), WindowText(form.Text1Window(0)));
+  EXPECT_EQ(text(&IAccessible::get_accName, 2), L"Increase");
+  EXPECT_EQ(text(&IAccessible::get_accName, 3), L"Decrease");
+  VARIANT role;
+  EXPECT_EQ(accessible->get_accRole(child(2), &role), S_OK);
+  EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
+
+  EXPECT_EQ(accessible->accDoDefaultAction(child(2)), S_OK);
+  form.Pump();
+  EXPECT_EQ(Text(control, L"Value"), L"6");
+  EXPECT_EQ(accessible->accDoDefaultAction(child(3)), S_OK);
+  EXPECT_EQ(accessible->accDoDefaultAction(child(3)), S_OK);
+  form.Pump();
+  EXPECT_EQ(Text(control, L"Value"), L"4");
 }
 
 TEST(Container, AThousandFormsLeaveNothingBehind) {
