@@ -9,6 +9,8 @@
 #include "platform/win32/gdi_font.h"
 #include "platform/win32/mouse_messages.h"
 #include "platform/win32/win32_clipboard.h"
+#include "platform/win32/win32_drag_source.h"
+#include "platform/win32/win32_drop_target.h"
 #include "platform/win32/window_class.h"
 
 namespace kovra::win32 {
@@ -123,6 +125,7 @@ Win32TextBox::Win32TextBox(HWND parent) : gdiFont_(CreateGdiFont(*font_)) {
 Win32TextBox::~Win32TextBox() {
   events_ = nullptr;
   if (!edit_) return;  // already destroyed with its parent
+  if (dropTarget_) ::RevokeDragDrop(edit_.get());
   ::SetWindowLongPtrW(edit_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProcedure_));
   ::RemovePropW(edit_.get(), kOwnerProperty);
 }
@@ -246,6 +249,30 @@ void Win32TextBox::SetFont(FontRef font) {
 
 void Win32TextBox::SetFocus() { ::SetFocus(edit_.get()); }
 
+void Win32TextBox::OLEDrag() {
+  const std::wstring text = Text();
+  const int start = SelStart();
+  const int length = SelLength();
+  RunTextDrag(length > 0
+                  ? text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length))
+                  : text,
+              events_);
+}
+
+void Win32TextBox::SetOLEDropMode(std::int16_t mode) {
+  TextBox::SetOLEDropMode(mode);
+  const bool wanted = mode == 1;
+  if (wanted == dropTarget_) return;
+  if (!wanted) {
+    ::RevokeDragDrop(edit_.get());
+    dropTarget_ = false;
+    return;
+  }
+  auto* target = new DropTarget(edit_.get(), [this] { return events_; });
+  dropTarget_ = SUCCEEDED(::RegisterDragDrop(edit_.get(), target));
+  target->Release();  // the registration holds its own reference
+}
+
 void Win32TextBox::PressKey(std::int16_t keyCode, std::int16_t shift, wchar_t character) {
   {
     const ScopedValue depth(callDepth_, callDepth_ + 1);
@@ -350,6 +377,8 @@ LRESULT Win32TextBox::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     }
     case WM_NCDESTROY: {
       // The parent went first and took the EDIT with it: the handle is no longer ours.
+      if (dropTarget_) ::RevokeDragDrop(edit);
+      dropTarget_ = false;
       ::RemovePropW(edit, kOwnerProperty);
       ::SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProcedure_));
       [[maybe_unused]] HWND released = edit_.release();

@@ -74,6 +74,13 @@ class Win32TextBox final : public Win32ChildWindow<TextBox> {
   std::int16_t Alignment() const override { return alignment_; }
   void SetAlignment(std::int16_t alignment) override;
 
+  // Manual drop mode (1) makes the EDIT an OLE drop target whose drags and drops reach the
+  // receiver as OLEDragOver and OLEDragDrop; any other mode takes that back. A thread without
+  // OLE keeps the mode without a target.
+  void SetOLEDropMode(std::int16_t mode) override;
+  // A drag of the selected text (all of it when nothing is selected), see RunTextDrag.
+  void OLEDrag() override;
+
   // Sets the colours of `child` on `dc` and gives the brush for its background; nullptr when
   // `child` is no text box of this library.
   static HBRUSH ColourChild(HWND child, HDC dc);
@@ -103,6 +110,7 @@ class Win32TextBox final : public Win32ChildWindow<TextBox> {
 
   TextBoxEvents* events_ = nullptr;
   FocusObserver focusObserver_;
+  bool dropTarget_ = false;  // registered with RegisterDragDrop
   FontRef font_ = std::make_shared<Font>();
   UniqueFont gdiFont_;
   UniqueWindow edit_;

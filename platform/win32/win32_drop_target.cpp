@@ -1,0 +1,130 @@
+#include "platform/win32/win32_drop_target.h"
+
+#include <string>
+
+namespace kovra::win32 {
+namespace {
+
+// The plain text a data object offers; empty when it has none.
+std::wstring DraggedText(IDataObject* data) {
+  if (data == nullptr) return {};
+  FORMATETC format{CF_UNICODETEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  STGMEDIUM medium{};
+  if (FAILED(data->GetData(&format, &medium))) return {};
+  std::wstring text;
+  if (const auto* chars = static_cast<const wchar_t*>(::GlobalLock(medium.hGlobal))) {
+    text.assign(chars, ::wcsnlen(chars, ::GlobalSize(medium.hGlobal) / sizeof(wchar_t)));
+    ::GlobalUnlock(medium.hGlobal);
+  }
+  ::ReleaseStgMedium(&medium);
+  return text;
+}
+
+std::int16_t ButtonOf(DWORD keys) {
+  std::int16_t button = 0;
+  if ((keys & MK_LBUTTON) != 0) button |= 1;
+  if ((keys & MK_RBUTTON) != 0) button |= 2;
+  if ((keys & MK_MBUTTON) != 0) button |= 4;
+  return button;
+}
+
+std::int16_t ShiftOf(DWORD keys) {
+  std::int16_t shift = 0;
+  if ((keys & MK_SHIFT) != 0) shift |= shift_state::Shift;
+  if ((keys & MK_CONTROL) != 0) shift |= shift_state::Ctrl;
+  if ((keys & MK_ALT) != 0) shift |= shift_state::Alt;
+  return shift;
+}
+
+}  // namespace
+
+DropTarget::DropTarget(HWND edit, std::function<TextBoxEvents*()> events)
+    : edit_(edit), events_(std::move(events)) {}
+
+HRESULT STDMETHODCALLTYPE DropTarget::QueryInterface(REFIID iid, void** out) {
+  if (out == nullptr) return E_POINTER;
+  if (::IsEqualGUID(iid, IID_IUnknown) || ::IsEqualGUID(iid, IID_IDropTarget)) {
+    AddRef();
+    *out = static_cast<IDropTarget*>(this);
+    return S_OK;
+  }
+  *out = nullptr;
+  return E_NOINTERFACE;
+}
+
+ULONG STDMETHODCALLTYPE DropTarget::Release() {
+  const ULONG left = --references_;
+  if (left == 0) delete this;
+  return left;
+}
+
+void DropTarget::Over(DWORD keys, POINTL point, std::int16_t state, DWORD* effect) {
+  keys_ = keys;
+  point_ = point;
+  auto answer = static_cast<std::int32_t>(allowed_);
+  POINT place{point.x, point.y};
+  ::ScreenToClient(edit_, &place);
+  std::int16_t button = ButtonOf(keys);
+  std::int16_t shift = ShiftOf(keys);
+  auto x = static_cast<float>(place.x);
+  auto y = static_cast<float>(place.y);
+  if (TextBoxEvents* events = events_()) {
+    try {
+      events->Text1_OLEDragOver(data_, answer, button, shift, x, y, state);
+    } catch (...) {
+      answer = DROPEFFECT_NONE;  // a failing handler refuses the drop
+    }
+  }
+  if (effect != nullptr) *effect = static_cast<DWORD>(answer) & allowed_;
+}
+
+HRESULT STDMETHODCALLTYPE DropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL point,
+                                                DWORD* effect) {
+  if (effect == nullptr) return E_INVALIDARG;
+  data_.data.clear();
+  if (std::wstring text = DraggedText(data); !text.empty()) data_.data[1] = std::move(text);
+  allowed_ = *effect;
+  Over(keys, point, 0, effect);
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE DropTarget::DragOver(DWORD keys, POINTL point, DWORD* effect) {
+  if (effect == nullptr) return E_INVALIDARG;
+  allowed_ = *effect;
+  Over(keys, point, 2, effect);
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE DropTarget::DragLeave() {
+  DWORD ignored = 0;
+  Over(keys_, point_, 1, &ignored);
+  data_.data.clear();
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE DropTarget::Drop(IDataObject* data, DWORD keys, POINTL point,
+                                           DWORD* effect) {
+  if (effect == nullptr) return E_INVALIDARG;
+  data_.data.clear();
+  if (std::wstring text = DraggedText(data); !text.empty()) data_.data[1] = std::move(text);
+  auto answer = static_cast<std::int32_t>(*effect);
+  const DWORD allowed = *effect;
+  POINT place{point.x, point.y};
+  ::ScreenToClient(edit_, &place);
+  std::int16_t button = ButtonOf(keys);
+  std::int16_t shift = ShiftOf(keys);
+  auto x = static_cast<float>(place.x);
+  auto y = static_cast<float>(place.y);
+  if (TextBoxEvents* events = events_()) {
+    try {
+      events->Text1_OLEDragDrop(data_, answer, button, shift, x, y);
+    } catch (...) {
+      answer = DROPEFFECT_NONE;
+    }
+  }
+  *effect = static_cast<DWORD>(answer) & allowed;
+  data_.data.clear();
+  return S_OK;
+}
+
+}  // namespace kovra::win32
