@@ -114,6 +114,21 @@ TEST_F(AboutBox, HasNoOwnerArialTextsThePictureAndAnOkButtonShowingItsTick) {
   EXPECT_TRUE(boxes_.Recorded().empty());
 }
 
+TEST_F(AboutBox, EnterPressesOkWhichClosesTheBox) {
+  bool visibleBefore = false;
+  bool visibleAfter = true;
+  ASSERT_EQ(AcercaActing([&](HWND dialog) {
+              visibleBefore = ::IsWindowVisible(dialog) != FALSE;
+              // The key as the box's modal loop hands it to the dialog manager.
+              MSG enter{::GetFocus(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+              ::IsDialogMessageW(dialog, &enter);
+              visibleAfter = ::IsWindowVisible(dialog) != FALSE;
+            }),
+            S_OK);
+  EXPECT_TRUE(visibleBefore);
+  EXPECT_FALSE(visibleAfter);
+}
+
 TEST_F(AboutBox, OpeningAndClosingTheBoxLeavesNoWindowOrGdiObjectBehind) {
   const auto paintEverything = [](HWND dialog) {
     ::RedrawWindow(dialog, nullptr, nullptr,
