@@ -33,7 +33,8 @@ ocx=$build/activex/KovraDouble.ocx
 ocx32=$build32/activex/KovraDouble.ocx
 tests=$build/tests/ocx/kovra_ocx_tests.exe
 answerer=$build/tests/ocx/kovra_dialog_answerer.exe
-for file in "$ocx" "$ocx32" "$tests" "$answerer"; do
+recorder=$build/tests/ocx/kovra_url_recorder.exe  # the About box's link test starts it
+for file in "$ocx" "$ocx32" "$tests" "$answerer" "$recorder"; do
   if [ ! -f "$file" ]; then
     echo "ocx-tests: $file is missing; build it with:" >&2
     echo "  cmake --preset mingw64 && cmake --build --preset mingw64" >&2

@@ -24,7 +24,7 @@ struct WindowKind {
   DWORD extendedStyle;
 };
 
-WindowKind KindOf(FormElementKind kind, bool defaultButton) {
+WindowKind KindOf(FormElementKind kind, bool defaultButton, bool ownerDrawn) {
   switch (kind) {
     case FormElementKind::TextBox:
       return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
@@ -33,6 +33,7 @@ WindowKind KindOf(FormElementKind kind, bool defaultButton) {
     case FormElementKind::CheckBox:
       return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
     case FormElementKind::Button:
+      if (ownerDrawn) return {L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 0};
       return {L"BUTTON",
               static_cast<DWORD>(WS_TABSTOP | (defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)),
               0};
@@ -88,8 +89,12 @@ FormControls::FormControls(HWND dialog, const FormLayout& layout)
 
 void FormControls::Make(std::size_t index, const FormElement& element, bool defaultButton,
                         bool startsGroup) {
-  const WindowKind kind = KindOf(element.kind, defaultButton);
   Element& made = elements_[index];
+  if (element.kind == FormElementKind::Button) {
+    made.buttonPicture = ButtonPicture::Load(element.picture);
+    made.defaultButton = defaultButton;
+  }
+  const WindowKind kind = KindOf(element.kind, defaultButton, made.buttonPicture != nullptr);
   const DWORD group = startsGroup ? WS_GROUP : 0;
   made.window = ::CreateWindowExW(
       kind.extendedStyle, kind.windowClass, L"", WS_CHILD | WS_VISIBLE | group | kind.style, 0, 0,
@@ -192,6 +197,15 @@ void FormControls::PaintPictures(HDC dc, const FormLayout& layout) const {
   for (std::size_t i = 0; i < elements_.size() && i < layout.elements.size(); ++i) {
     if (elements_[i].picture) elements_[i].picture->Draw(dc, ToPixels(layout.elements[i].bounds));
   }
+}
+
+bool FormControls::DrawButton(const DRAWITEMSTRUCT& item, const FormLayout& layout) const {
+  const std::optional<std::size_t> index = ElementOf(static_cast<int>(item.CtlID));
+  if (!index || *index >= layout.elements.size()) return false;
+  const Element& shown = elements_[*index];
+  if (!shown.buttonPicture) return false;
+  shown.buttonPicture->Draw(item, layout.elements[*index].caption, shown.defaultButton);
+  return true;
 }
 
 HBRUSH FormControls::StaticColours(HDC dc, HWND control, const FormLayout& layout) const {

@@ -3,7 +3,8 @@
 // the tab order so that the dialog manager's Tab and arrow keys follow it, each with its font,
 // at its place converted from twips with the dialog's real pixels per inch — and brought in line
 // with the layout again whenever the form's code has changed it. Pictures have no window: the
-// dialog paints them behind its controls, which draw on it transparently.
+// dialog paints them behind its controls, which draw on it transparently. A button with a
+// picture is drawn by the dialog, the picture beside its caption.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "platform/form_layout.h"
+#include "platform/win32/button_picture.h"
 #include "platform/win32/form_picture.h"
 #include "platform/win32/handles.h"
 
@@ -46,6 +48,9 @@ class FormControls {
   // The window of the element at `index`; nullptr for a picture.
   HWND Window(std::size_t index) const { return elements_[index].window; }
 
+  // Paints a button that shows a picture beside its caption; for WM_DRAWITEM. False when `item`
+  // is no such button of the form.
+  bool DrawButton(const DRAWITEMSTRUCT& item, const FormLayout& layout) const;
   // Paints the layout's pictures; for WM_PAINT.
   void PaintPictures(HDC dc, const FormLayout& layout) const;
   // The colours of a static element (label, link, check box): links in the link colour, the
@@ -58,6 +63,9 @@ class FormControls {
     HWND window = nullptr;
     UniqueFont font;
     std::unique_ptr<FormPicture> picture;
+    // A button's picture, which makes the button one that its dialog draws.
+    std::unique_ptr<ButtonPicture> buttonPicture;
+    bool defaultButton = false;
     TwipRect shownBounds;
     std::vector<std::wstring> shownItems;
   };

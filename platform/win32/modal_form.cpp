@@ -90,6 +90,9 @@ class ModalForm final : public FormWindow {
         ::EndPaint(dialog_, &paint);
         return TRUE;
       }
+      case WM_DRAWITEM:
+        return controls_ && controls_->DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
+                                                  form_.Layout());
       case WM_CTLCOLORSTATIC:
         if (!controls_) return FALSE;
         return reinterpret_cast<INT_PTR>(controls_->StaticColours(

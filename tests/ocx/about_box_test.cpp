@@ -1,79 +1,61 @@
-// The About box through the control's Acerca (dispatch identifier -552), as a design
-// environment opens it: a modal dialog with no owner, its caption, the version line read from
-// the library's own version resource, Arial texts, the product picture, OK closing it and a
-// fresh box on every call; and its link asking the shell to open the maker's page, whose
-// failure shows the warning box.
-#include <gtest/gtest.h>
+// The About box through the control's Acerca, as a design environment opens it: a modal dialog
+// with no owner, its caption, the version line read from the library's own version resource,
+// Arial texts, the product picture kept centred when the box is resized, an OK button showing
+// its tick beside its caption and closing the box, a fresh box on every call, and nothing of
+// the system's left behind once it has gone.
+#include <algorithm>
+#include <vector>
 
-#include <string>
-
-#include "platform/win32/test_support/message_box_recorder.h"
-#include "tests/ocx/control_client.h"
+#include "platform/win32/gdi_objects.h"
+#include "resources/product_picture.h"
+#include "tests/ocx/about_box_driver.h"
+#include "tests/ocx/process_resources.h"
 
 namespace kovra::ocx_test {
 namespace {
 
-constexpr DISPID kAbout = -552;
+using AboutBox = AboutBoxTest;
 
-HWND ChildWithText(HWND dialog, const wchar_t* text) {
-  return ::FindWindowExW(dialog, nullptr, L"Static", text);
-}
-
-std::wstring FaceOf(HWND window) {
-  auto* font = reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0));
-  LOGFONTW description{};
-  if (font == nullptr || ::GetObjectW(font, sizeof description, &description) == 0) return L"";
-  return description.lfFaceName;
-}
-
-// A web protocol's handler in the prefix, replaced for the test by a program that does not
-// exist, so that the shell fails to open the maker's page whatever the machine has installed
-// (and no browser of the machine is started).
-class MissingBrowser {
- public:
-  explicit MissingBrowser(const std::wstring& protocol) {
-    const std::wstring key = L"Software\\Classes\\" + protocol + L"\\shell\\open\\command";
-    ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                      &key_, nullptr);
-    wchar_t old[1024]{};
-    DWORD size = sizeof old;
-    if (::RegQueryValueExW(key_, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(old), &size) ==
-        ERROR_SUCCESS) {
-      old_ = old;
-      hadOld_ = true;
-    }
-    Set(L"C:\\kovra-no-browser\\browser.exe \"%1\"");
+// The pixels of a window's client area as the screen shows them, row by row.
+struct Capture {
+  int width = 0;
+  int height = 0;
+  std::vector<COLORREF> pixels;
+  bool Holds(COLORREF colour) const {
+    return std::find(pixels.begin(), pixels.end(), colour) != pixels.end();
   }
-  ~MissingBrowser() {
-    if (hadOld_) {
-      Set(old_);
-    } else {
-      ::RegDeleteValueW(key_, nullptr);
-    }
-    ::RegCloseKey(key_);
-  }
-
- private:
-  void Set(const std::wstring& command) {
-    ::RegSetValueExW(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                     static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
-  }
-  HKEY key_ = nullptr;
-  std::wstring old_;
-  bool hadOld_ = false;
 };
 
-class AboutBox : public ::testing::Test {
- protected:
-  void SetUp() override {
-    control_ = NewControl();
-    ASSERT_TRUE(control_);
+Capture CaptureClient(HWND window) {
+  RECT client{};
+  ::GetClientRect(window, &client);
+  Capture capture{client.right, client.bottom, {}};
+  void* bits = nullptr;
+  const win32::GdiObject bitmap = win32::CreateColourBitmap(capture.width, capture.height, &bits);
+  HDC screen = ::GetDC(window);
+  {
+    const win32::MemoryDC memory(screen);
+    const win32::Selection selected(memory.get(), bitmap.get());
+    ::BitBlt(memory.get(), 0, 0, capture.width, capture.height, screen, 0, 0, SRCCOPY);
   }
-  HRESULT Acerca() { return Invoke(control_.get(), kAbout, DISPATCH_METHOD).result; }
+  ::ReleaseDC(window, screen);
+  const auto* dib = static_cast<const DWORD*>(bits);
+  for (int i = 0; i < capture.width * capture.height; ++i) {
+    // A DIB's pixel holds blue in its low byte, a COLORREF red.
+    const DWORD p = dib[i];
+    capture.pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+  }
+  return capture;
+}
 
-  ComPtr<IDispatch> control_;
-  win32::MessageBoxRecorder boxes_;
-};
+// The colour of the OK tick's strokes, as the resources draw it.
+COLORREF TickColour() {
+  const Bitmap tick = resources::DrawOkMark();
+  const Rgb background = tick.pixels.front();
+  const auto stroke =
+      std::find_if(tick.pixels.begin(), tick.pixels.end(), [&](Rgb p) { return p != background; });
+  return stroke != tick.pixels.end() ? static_cast<COLORREF>(*stroke) : CLR_INVALID;
+}
 
 TEST_F(AboutBox, AcercaTwiceShowsAFreshBoxEachTimeWithTheLibrarysVersionLine) {
   ASSERT_EQ(Acerca(), S_OK);
@@ -85,63 +67,153 @@ TEST_F(AboutBox, AcercaTwiceShowsAFreshBoxEachTimeWithTheLibrarysVersionLine) {
   }
 }
 
-// What the user sees and does in the box, from a timer inside its loop.
-struct BoxVisit {
-  HWND dialog = nullptr;
+TEST_F(AboutBox, HasNoOwnerArialTextsThePictureAndAnOkButtonShowingItsTick) {
   HWND owner = reinterpret_cast<HWND>(1);
   std::wstring versionFace;
   std::wstring linkFace;
   COLORREF pictureCorner = CLR_INVALID;
-  COLORREF face = CLR_INVALID;
-  bool clickedLink = false;
-};
-BoxVisit* visit = nullptr;
-
-void CALLBACK ActInBox(HWND dialog, UINT, UINT_PTR timer, DWORD) {
-  ::KillTimer(dialog, timer);
-  ::UpdateWindow(dialog);
-  HDC dc = ::GetDC(dialog);
-  visit->pictureCorner = ::GetPixel(dc, 2, 2);
-  ::ReleaseDC(dialog, dc);
-  visit->face = ::GetSysColor(COLOR_BTNFACE);
-  if (HWND link = ChildWithText(dialog, L"ActiveX Controls.")) {
-    // A click on the link: the label tells its dialog, which opens the page, then OK.
-    ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(link), STN_CLICKED),
-                   reinterpret_cast<LPARAM>(link));
-    visit->clickedLink = true;
-  }
-  ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  HWND ok = nullptr;
+  LONG_PTR okStyle = 0;
+  std::wstring okFace;
+  Capture okFaceUp;
+  Capture okPressed;
+  ASSERT_EQ(AcercaActing([&](HWND dialog) {
+              owner = ::GetWindow(dialog, GW_OWNER);
+              versionFace = FaceOf(ChildWithText(dialog, L"Static", L"Version: 1.0.1"));
+              linkFace = FaceOf(ChildWithText(dialog, L"Static", L"ActiveX Controls."));
+              HDC dc = ::GetDC(dialog);
+              pictureCorner = ::GetPixel(dc, 2, 2);
+              ::ReleaseDC(dialog, dc);
+              ok = ChildWithText(dialog, L"Button", L"OK");
+              if (ok == nullptr) return;
+              okStyle = ::GetWindowLongPtrW(ok, GWL_STYLE);
+              okFace = FaceOf(ok);
+              okFaceUp = CaptureClient(ok);
+              ::SendMessageW(ok, BM_SETSTATE, TRUE, 0);
+              ::UpdateWindow(ok);
+              okPressed = CaptureClient(ok);
+              ::SendMessageW(ok, BM_SETSTATE, FALSE, 0);
+            }),
+            S_OK);
+  ASSERT_NE(shown_, nullptr);
+  EXPECT_FALSE(::IsWindow(shown_));
+  EXPECT_EQ(owner, nullptr);
+  EXPECT_EQ(versionFace, L"Arial");
+  EXPECT_EQ(linkFace, L"Arial");
+  // The product picture fills the box: its corner is not the plain face of a dialog.
+  EXPECT_NE(pictureCorner, ::GetSysColor(COLOR_BTNFACE));
+  EXPECT_NE(pictureCorner, CLR_INVALID);
+  ASSERT_NE(ok, nullptr) << "no button captioned OK";
+  EXPECT_EQ(okStyle & BS_TYPEMASK, BS_OWNERDRAW);
+  EXPECT_EQ(okFace, L"Arial");
+  // The tick shows on the raised face and on the pressed one, whose edges are drawn anew.
+  EXPECT_TRUE(okFaceUp.Holds(TickColour()));
+  EXPECT_TRUE(okPressed.Holds(TickColour()));
+  EXPECT_NE(okFaceUp.pixels, okPressed.pixels);
+  EXPECT_TRUE(okFaceUp.Holds(::GetSysColor(COLOR_BTNFACE)));
+  EXPECT_TRUE(boxes_.Recorded().empty());
 }
 
-TEST_F(AboutBox, HasNoOwnerArialTextsThePictureAndALinkWhoseShellFailureIsTold) {
-  const MissingBrowser http(L"http");
-  const MissingBrowser https(L"https");
-  BoxVisit seen;
-  visit = &seen;
-  boxes_.OnDialog([&](HWND dialog) {
-    seen.dialog = dialog;
-    seen.owner = ::GetWindow(dialog, GW_OWNER);
-    seen.versionFace = FaceOf(ChildWithText(dialog, L"Version: 1.0.1"));
-    seen.linkFace = FaceOf(ChildWithText(dialog, L"ActiveX Controls."));
-    ::SetTimer(dialog, 1, 50, &ActInBox);
-    return true;
-  });
-  ASSERT_EQ(Acerca(), S_OK);
-  visit = nullptr;
-  ASSERT_NE(seen.dialog, nullptr);
-  EXPECT_FALSE(::IsWindow(seen.dialog));
-  EXPECT_EQ(seen.owner, nullptr);
-  EXPECT_EQ(seen.versionFace, L"Arial");
-  EXPECT_EQ(seen.linkFace, L"Arial");
-  // The product picture fills the box: its corner is not the plain face of a dialog.
-  EXPECT_NE(seen.pictureCorner, seen.face);
-  EXPECT_NE(seen.pictureCorner, CLR_INVALID);
-  ASSERT_TRUE(seen.clickedLink);
-  ASSERT_EQ(boxes_.Recorded().size(), 1u);
-  const win32::RecordedMessageBox& warning = boxes_.Recorded()[0];
-  EXPECT_EQ(warning.title.rfind(L"Err.Number = ", 0), 0u);
-  EXPECT_EQ(warning.text.size() >= 4 ? warning.text.substr(warning.text.size() - 4) : L"", L"    ");
-  EXPECT_EQ(warning.icon, MessageIcon::Exclamation);
+TEST_F(AboutBox, EnterPressesOkWhichClosesTheBox) {
+  bool visibleBefore = false;
+  bool visibleAfter = true;
+  ASSERT_EQ(AcercaActing([&](HWND dialog) {
+              visibleBefore = ::IsWindowVisible(dialog) != FALSE;
+              // The key as the box's modal loop hands it to the dialog manager.
+              MSG enter{::GetFocus(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+              ::IsDialogMessageW(dialog, &enter);
+              visibleAfter = ::IsWindowVisible(dialog) != FALSE;
+            }),
+            S_OK);
+  EXPECT_TRUE(visibleBefore);
+  EXPECT_FALSE(visibleAfter);
+}
+
+TEST_F(AboutBox, OpeningAndClosingTheBoxLeavesNoWindowOrGdiObjectBehind) {
+  const auto paintEverything = [](HWND dialog) {
+    ::RedrawWindow(dialog, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  };
+  // The first box of the process may leave the system's caches filled (the picture reader's).
+  ASSERT_EQ(AcercaActing(paintEverything), S_OK);
+  PumpMessages();
+  const ProcessResources before = MeasureProcessResources();
+  ASSERT_EQ(AcercaActing(paintEverything), S_OK);
+  ASSERT_EQ(AcercaActing(paintEverything), S_OK);
+  PumpMessages();
+  const ProcessResources after = MeasureProcessResources();
+  EXPECT_EQ(after.windows, before.windows);
+  EXPECT_EQ(after.userObjects, before.userObjects);
+  EXPECT_EQ(after.gdiObjects, before.gdiObjects);
+  EXPECT_GT(before.gdiObjects, 0) << "the process's GDI objects cannot be counted";
+}
+
+// The picture's corners, just inside and just outside it, where the box shows it.
+struct PictureCorners {
+  COLORREF topLeftInside;
+  COLORREF topLeftOutside;
+  COLORREF bottomRightInside;
+  COLORREF bottomRightOutside;
+};
+
+constexpr int kInside = 3;
+constexpr int kOutside = 3;
+
+PictureCorners CornersAt(const Capture& box, RECT picture) {
+  const auto at = [&](int x, int y) -> COLORREF {
+    if (x < 0 || y < 0 || x >= box.width || y >= box.height) return CLR_INVALID;
+    return box.pixels[static_cast<std::size_t>(y * box.width + x)];
+  };
+  return {at(picture.left + kInside, picture.top + kInside),
+          at(picture.left - kOutside, picture.top - kOutside),
+          at(picture.right - 1 - kInside, picture.bottom - 1 - kInside),
+          at(picture.right - 1 + kOutside, picture.bottom - 1 + kOutside)};
+}
+
+TEST_F(AboutBox, AResizedBoxShowsThePictureCentredAndItsControlsWhereTheyWere) {
+  constexpr int kWider = 160;
+  constexpr int kTaller = 90;
+  RECT designed{};
+  RECT resized{};
+  Capture before;
+  Capture after;
+  RECT okBefore{};
+  RECT okAfter{};
+  ASSERT_EQ(AcercaActing([&](HWND dialog) {
+              ::GetClientRect(dialog, &designed);
+              before = CaptureClient(dialog);
+              HWND ok = ChildWithText(dialog, L"Button", L"OK");
+              ::GetWindowRect(ok, &okBefore);
+              ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&okBefore), 2);
+              RECT frame{};
+              ::GetWindowRect(dialog, &frame);
+              ::SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left + kWider,
+                             frame.bottom - frame.top + kTaller,
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+              ::UpdateWindow(dialog);
+              ::GetClientRect(dialog, &resized);
+              after = CaptureClient(dialog);
+              ::GetWindowRect(ok, &okAfter);
+              ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&okAfter), 2);
+            }),
+            S_OK);
+  // As designed, the picture fills the inner area.
+  ASSERT_EQ(resized.right, designed.right + kWider);
+  ASSERT_EQ(resized.bottom, designed.bottom + kTaller);
+  const PictureCorners designedCorners = CornersAt(before, designed);
+  const int left = (resized.right - designed.right) / 2;
+  const int top = (resized.bottom - designed.bottom) / 2;
+  const PictureCorners centred =
+      CornersAt(after, {left, top, left + designed.right, top + designed.bottom});
+  const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+  EXPECT_EQ(centred.topLeftInside, designedCorners.topLeftInside);
+  EXPECT_EQ(centred.bottomRightInside, designedCorners.bottomRightInside);
+  EXPECT_EQ(centred.topLeftOutside, face);
+  EXPECT_EQ(centred.bottomRightOutside, face);
+  EXPECT_NE(centred.topLeftInside, face);
+  // The box's code centres the picture alone; its controls keep their places.
+  EXPECT_EQ(okAfter.left, okBefore.left);
+  EXPECT_EQ(okAfter.top, okBefore.top);
 }
 
 }  // namespace
