@@ -68,7 +68,7 @@ void DropTarget::Over(DWORD keys, POINTL point, std::int16_t state, DWORD* effec
   std::int16_t shift = ShiftOf(keys);
   auto x = static_cast<float>(place.x);
   auto y = static_cast<float>(place.y);
-  if (TextBoxEvents* events = events_()) {
+  if (TextBoxEvents* events = events_ ? events_() : nullptr) {
     try {
       events->Text1_OLEDragOver(data_, answer, button, shift, x, y, state);
     } catch (...) {
@@ -115,7 +115,7 @@ HRESULT STDMETHODCALLTYPE DropTarget::Drop(IDataObject* data, DWORD keys, POINTL
   std::int16_t shift = ShiftOf(keys);
   auto x = static_cast<float>(place.x);
   auto y = static_cast<float>(place.y);
-  if (TextBoxEvents* events = events_()) {
+  if (TextBoxEvents* events = events_ ? events_() : nullptr) {
     try {
       events->Text1_OLEDragDrop(data_, answer, button, shift, x, y);
     } catch (...) {

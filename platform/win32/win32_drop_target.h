@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 
 #include "platform/data_object.h"
 #include "platform/text_box.h"
@@ -19,6 +20,12 @@ class DropTarget final : public IDropTarget {
  public:
   // `events` gives the box's receiver at the time of each notification (nullptr: none).
   DropTarget(HWND edit, std::function<TextBoxEvents*()> events);
+
+  // The box lets the target go: a drag loop that still holds it reaches nothing from now on.
+  void Forget() {
+    events_ = nullptr;
+    edit_ = nullptr;
+  }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
@@ -44,5 +51,15 @@ class DropTarget final : public IDropTarget {
   DWORD keys_ = 0;
   POINTL point_{};
 };
+
+// The owner's reference to its drop target: letting it go makes the target forget the box
+// first, since a drag loop may still hold the target after the registration is revoked.
+struct ForgetAndRelease {
+  void operator()(DropTarget* target) const {
+    target->Forget();
+    target->Release();
+  }
+};
+using DropTargetRef = std::unique_ptr<DropTarget, ForgetAndRelease>;
 
 }  // namespace kovra::win32

@@ -125,7 +125,7 @@ Win32TextBox::Win32TextBox(HWND parent) : gdiFont_(CreateGdiFont(*font_)) {
 Win32TextBox::~Win32TextBox() {
   events_ = nullptr;
   if (!edit_) return;  // already destroyed with its parent
-  if (dropTarget_) ::RevokeDragDrop(edit_.get());
+  LetDropTargetGo(edit_.get());
   ::SetWindowLongPtrW(edit_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProcedure_));
   ::RemovePropW(edit_.get(), kOwnerProperty);
 }
@@ -262,15 +262,20 @@ void Win32TextBox::OLEDrag() {
 void Win32TextBox::SetOLEDropMode(std::int16_t mode) {
   TextBox::SetOLEDropMode(mode);
   const bool wanted = mode == 1;
-  if (wanted == dropTarget_) return;
+  if (wanted == (dropTarget_ != nullptr)) return;
   if (!wanted) {
-    ::RevokeDragDrop(edit_.get());
-    dropTarget_ = false;
+    LetDropTargetGo(edit_.get());
     return;
   }
-  auto* target = new DropTarget(edit_.get(), [this] { return events_; });
-  dropTarget_ = SUCCEEDED(::RegisterDragDrop(edit_.get(), target));
-  target->Release();  // the registration holds its own reference
+  DropTargetRef target(new DropTarget(edit_.get(), [this] { return events_; }));
+  // The registration holds a reference of its own.
+  if (SUCCEEDED(::RegisterDragDrop(edit_.get(), target.get()))) dropTarget_ = std::move(target);
+}
+
+void Win32TextBox::LetDropTargetGo(HWND edit) {
+  if (dropTarget_ == nullptr) return;
+  ::RevokeDragDrop(edit);
+  dropTarget_.reset();
 }
 
 void Win32TextBox::PressKey(std::int16_t keyCode, std::int16_t shift, wchar_t character) {
@@ -377,8 +382,7 @@ LRESULT Win32TextBox::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     }
     case WM_NCDESTROY: {
       // The parent went first and took the EDIT with it: the handle is no longer ours.
-      if (dropTarget_) ::RevokeDragDrop(edit);
-      dropTarget_ = false;
+      LetDropTargetGo(edit);
       ::RemovePropW(edit, kOwnerProperty);
       ::SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProcedure_));
       [[maybe_unused]] HWND released = edit_.release();

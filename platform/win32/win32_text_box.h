@@ -21,6 +21,7 @@
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_child_window.h"
+#include "platform/win32/win32_drop_target.h"
 
 namespace kovra::win32 {
 
@@ -107,10 +108,13 @@ class Win32TextBox final : public Win32ChildWindow<TextBox> {
   // The Shift/Ctrl/Alt state of the key being delivered.
   std::int16_t CurrentShift() const;
   void Select(int start, int end);
+  // Revokes the EDIT's drop target and lets it go, so that a drag loop still holding it
+  // reaches this box no more.
+  void LetDropTargetGo(HWND edit);
 
   TextBoxEvents* events_ = nullptr;
   FocusObserver focusObserver_;
-  bool dropTarget_ = false;  // registered with RegisterDragDrop
+  DropTargetRef dropTarget_;  // registered with RegisterDragDrop while OLEDropMode is manual
   FontRef font_ = std::make_shared<Font>();
   UniqueFont gdiFont_;
   UniqueWindow edit_;
