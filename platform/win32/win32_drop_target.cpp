@@ -58,10 +58,9 @@ ULONG STDMETHODCALLTYPE DropTarget::Release() {
   return left;
 }
 
-void DropTarget::Over(DWORD keys, POINTL point, std::int16_t state, DWORD* effect) {
-  keys_ = keys;
-  point_ = point;
-  auto answer = static_cast<std::int32_t>(allowed_);
+template <typename Raise>
+DWORD DropTarget::Offer(DWORD keys, POINTL point, DWORD allowed, Raise raise) {
+  auto answer = static_cast<std::int32_t>(allowed);
   POINT place{point.x, point.y};
   ::ScreenToClient(edit_, &place);
   std::int16_t button = ButtonOf(keys);
@@ -70,19 +69,33 @@ void DropTarget::Over(DWORD keys, POINTL point, std::int16_t state, DWORD* effec
   auto y = static_cast<float>(place.y);
   if (TextBoxEvents* events = events_ ? events_() : nullptr) {
     try {
-      events->Text1_OLEDragOver(data_, answer, button, shift, x, y, state);
+      raise(*events, answer, button, shift, x, y);
     } catch (...) {
-      answer = DROPEFFECT_NONE;  // a failing handler refuses the drop
+      answer = DROPEFFECT_NONE;
     }
   }
-  if (effect != nullptr) *effect = static_cast<DWORD>(answer) & allowed_;
+  return static_cast<DWORD>(answer) & allowed;
+}
+
+void DropTarget::Over(DWORD keys, POINTL point, std::int16_t state, DWORD* effect) {
+  keys_ = keys;
+  point_ = point;
+  *effect = Offer(keys, point, allowed_,
+                  [&](TextBoxEvents& events, std::int32_t& answer, std::int16_t& button,
+                      std::int16_t& shift, float& x, float& y) {
+                    events.Text1_OLEDragOver(data_, answer, button, shift, x, y, state);
+                  });
+}
+
+void DropTarget::Take(IDataObject* data) {
+  data_.data.clear();
+  if (std::wstring text = DraggedText(data); !text.empty()) data_.data[1] = std::move(text);
 }
 
 HRESULT STDMETHODCALLTYPE DropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL point,
                                                 DWORD* effect) {
   if (effect == nullptr) return E_INVALIDARG;
-  data_.data.clear();
-  if (std::wstring text = DraggedText(data); !text.empty()) data_.data[1] = std::move(text);
+  Take(data);
   allowed_ = *effect;
   Over(keys, point, 0, effect);
   return S_OK;
@@ -105,24 +118,11 @@ HRESULT STDMETHODCALLTYPE DropTarget::DragLeave() {
 HRESULT STDMETHODCALLTYPE DropTarget::Drop(IDataObject* data, DWORD keys, POINTL point,
                                            DWORD* effect) {
   if (effect == nullptr) return E_INVALIDARG;
-  data_.data.clear();
-  if (std::wstring text = DraggedText(data); !text.empty()) data_.data[1] = std::move(text);
-  auto answer = static_cast<std::int32_t>(*effect);
-  const DWORD allowed = *effect;
-  POINT place{point.x, point.y};
-  ::ScreenToClient(edit_, &place);
-  std::int16_t button = ButtonOf(keys);
-  std::int16_t shift = ShiftOf(keys);
-  auto x = static_cast<float>(place.x);
-  auto y = static_cast<float>(place.y);
-  if (TextBoxEvents* events = events_ ? events_() : nullptr) {
-    try {
-      events->Text1_OLEDragDrop(data_, answer, button, shift, x, y);
-    } catch (...) {
-      answer = DROPEFFECT_NONE;
-    }
-  }
-  *effect = static_cast<DWORD>(answer) & allowed;
+  Take(data);
+  *effect = Offer(
+      keys, point, *effect,
+      [&](TextBoxEvents& events, std::int32_t& answer, std::int16_t& button, std::int16_t& shift,
+          float& x, float& y) { events.Text1_OLEDragDrop(data_, answer, button, shift, x, y); });
   data_.data.clear();
   return S_OK;
 }

@@ -42,6 +42,12 @@ class DropTarget final : public IDropTarget {
   ~DropTarget() = default;
   // OLEDragOver with `state`; the effect the owner leaves goes to `effect`.
   void Over(DWORD keys, POINTL point, std::int16_t state, DWORD* effect);
+  // Keeps what is dragged as the text of format 1 for the events.
+  void Take(IDataObject* data);
+  // Offers the drag at `point` (screen pixels) to the owner through `raise` and answers the
+  // effect the owner leaves, within `allowed`; a failing handler refuses the drop.
+  template <typename Raise>
+  DWORD Offer(DWORD keys, POINTL point, DWORD allowed, Raise raise);
 
   std::atomic<ULONG> references_{1};
   HWND edit_;
