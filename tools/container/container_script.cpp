@@ -1,7 +1,6 @@
 #include "tools/container/container_script.h"
 
 #include <olectl.h>
-#include <shlwapi.h>
 
 #include <filesystem>
 #include <fstream>
@@ -16,6 +15,7 @@
 #include "tools/container/event_log.h"
 #include "tools/container/form.h"
 #include "tools/container/screenshot.h"
+#include "tools/container/text_form_bag.h"
 #include "tools/script_words.h"
 #include "tools/utf8.h"
 
@@ -257,14 +257,21 @@ class Player {
     throw ScriptError("unknown key");
   }
 
+  // The control's properties through its property bag, in the text form, in a UTF-8 file.
   void SaveOrLoad(bool save, const std::wstring& name, const std::wstring& file) {
-    const auto persist = ComPtr<IOleObject>(Form().Control(Index(name))).As<IPersistStreamInit>();
-    if (!persist) throw ScriptError("the control saves no stream");
-    ComPtr<IStream> stream;
-    Check(::SHCreateStreamOnFileEx(
-        file.c_str(), save ? STGM_CREATE | STGM_WRITE : STGM_READ | STGM_SHARE_DENY_WRITE,
-        FILE_ATTRIBUTE_NORMAL, save, nullptr, stream.Put()));
-    Check(save ? persist->Save(stream.get(), TRUE) : persist->Load(stream.get()));
+    IOleObject* control = Form().Control(Index(name));
+    const std::filesystem::path path(file);
+    if (save) {
+      std::ofstream written(path, std::ios::binary);
+      written << tools::ToUtf8(SaveAsText(control));
+      if (!written.flush()) throw ScriptError("cannot write the file");
+    } else {
+      std::ifstream read(path, std::ios::binary);
+      if (!read) throw ScriptError("cannot read the file");
+      std::ostringstream text;
+      text << read.rdbuf();
+      LoadFromText(control, tools::FromUtf8(text.str()));
+    }
     Form().Pump();
     out_ << (save ? L"saved " : L"loaded ") << name << L" " << file << L"\n";
   }
