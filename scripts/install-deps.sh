@@ -21,7 +21,7 @@ native=(
   "libpng-dev|/usr/include/png.h"
 )
 windows=(
-  "wine|wine wineboot"
+  "wine|wine wineboot winepath"
   "wine64|"
   "libwine|wineserver"
   "libwine-dev|/usr/include/wine/wine/windows/oaidl.idl"
@@ -31,6 +31,7 @@ windows=(
   "binutils-mingw-w64-i686|i686-w64-mingw32-objdump i686-w64-mingw32-windres"
   "mingw-w64-tools|x86_64-w64-mingw32-widl i686-w64-mingw32-widl"
   "xvfb|xvfb-run Xvfb"
+  "xauth|xauth"  # xvfb-run needs it; xvfb only recommends it
 )
 
 wanted=("${native[@]}")
