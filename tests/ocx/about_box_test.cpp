@@ -10,6 +10,7 @@
 #include "resources/product_picture.h"
 #include "tests/ocx/about_box_driver.h"
 #include "tests/ocx/process_resources.h"
+#include "tests/ocx/resource_expectations.h"
 
 namespace kovra::ocx_test {
 namespace {
@@ -142,9 +143,7 @@ TEST_F(AboutBox, OpeningAndClosingTheBoxLeavesNoWindowOrGdiObjectBehind) {
   ASSERT_EQ(AcercaActing(paintEverything), S_OK);
   PumpMessages();
   const ProcessResources after = MeasureProcessResources();
-  EXPECT_EQ(after.windows, before.windows);
-  EXPECT_EQ(after.userObjects, before.userObjects);
-  EXPECT_EQ(after.gdiObjects, before.gdiObjects);
+  ExpectSameHandles(before, after);
   EXPECT_GT(before.gdiObjects, 0) << "the process's GDI objects cannot be counted";
 }
 

@@ -6,6 +6,7 @@
 #include "tests/ocx/container_support.h"
 #include "tests/ocx/control_client.h"
 #include "tests/ocx/process_resources.h"
+#include "tests/ocx/resource_expectations.h"
 
 namespace kovra::ocx_test {
 namespace {
@@ -76,10 +77,7 @@ TEST(Container, ABoxOfValidateClosesWithTheFormLeavingNothingBehind) {
   }
   PumpMessages();
   const ProcessResources after = MeasureProcessResources();
-  EXPECT_EQ(after.windows, before.windows);
-  EXPECT_EQ(after.userObjects, before.userObjects);
-  EXPECT_EQ(after.gdiObjects, before.gdiObjects);
-  EXPECT_LT(after.heapBytes, before.heapBytes + 64 * 1024);
+  ExpectNothingLeft(before, after, 64 * 1024);
   EXPECT_EQ(LibraryCanUnloadNow(), S_OK);
 }
 

@@ -19,6 +19,7 @@
 #include "tests/ocx/container_support.h"
 #include "tests/ocx/control_client.h"
 #include "tests/ocx/process_resources.h"
+#include "tests/ocx/resource_expectations.h"
 
 namespace kovra::ocx_test {
 namespace {
@@ -314,10 +315,7 @@ TEST(Container, AThousandFormsLeaveNothingBehind) {
   for (int i = 0; i < 1000; ++i) live();
   PumpMessages();
   const ProcessResources after = MeasureProcessResources();
-  EXPECT_EQ(after.windows, before.windows);
-  EXPECT_EQ(after.userObjects, before.userObjects);
-  EXPECT_EQ(after.gdiObjects, before.gdiObjects);
-  EXPECT_LT(after.heapBytes, before.heapBytes + 64 * 1024);
+  ExpectNothingLeft(before, after, 64 * 1024);
   EXPECT_EQ(LibraryCanUnloadNow(), S_OK);
 }
 

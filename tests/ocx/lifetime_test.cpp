@@ -10,6 +10,7 @@
 #include "platform/win32/test_support/message_box_recorder.h"
 #include "tests/ocx/persistence_support.h"
 #include "tests/ocx/process_resources.h"
+#include "tests/ocx/resource_expectations.h"
 
 namespace kovra::ocx_test {
 namespace {
@@ -93,11 +94,7 @@ TEST(Lifetime, TenThousandControlsLeaveNothingBehind) {
   }
   PumpMessages();
   const ProcessResources after = MeasureProcessResources();
-  EXPECT_EQ(after.windows, before.windows);
-  EXPECT_EQ(after.userObjects, before.userObjects);
-  EXPECT_EQ(after.gdiObjects, before.gdiObjects);
-  EXPECT_LT(after.heapBytes, before.heapBytes + kHeapSlack)
-      << "heap in use grew from " << before.heapBytes << " to " << after.heapBytes;
+  ExpectNothingLeft(before, after, kHeapSlack);
   EXPECT_EQ(LibraryCanUnloadNow(), S_OK);
   EXPECT_TRUE(boxes.Recorded().empty());
 }
