@@ -52,12 +52,9 @@ bool PageDialog::TranslateKeys(MSG& message) {
 }
 
 INT_PTR CALLBACK PageDialog::Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-    reinterpret_cast<PageDialog*>(lParam)->dialog_ = dialog;
-  }
-  auto* self = reinterpret_cast<PageDialog*>(::GetWindowLongPtrW(dialog, DWLP_USER));
+  auto* self = win32::DialogOwner<PageDialog>(dialog, message, lParam);
   if (self == nullptr) return FALSE;
+  if (message == WM_INITDIALOG) self->dialog_ = dialog;
   try {
     return self->Handle(message, wParam, lParam);
   } catch (...) {

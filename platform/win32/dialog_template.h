@@ -31,4 +31,12 @@ class DialogTemplate {
   std::vector<WORD> words_;
 };
 
+// The object a dialog procedure serves: kept with the dialog when WM_INITDIALOG brings it in
+// lParam, and read back for every message (nullptr for the few that come before).
+template <typename Owner>
+Owner* DialogOwner(HWND dialog, UINT message, LPARAM lParam) {
+  if (message == WM_INITDIALOG) ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+  return reinterpret_cast<Owner*>(::GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
 }  // namespace kovra::win32

@@ -49,12 +49,9 @@ class ModalForm final : public FormWindow {
 
  private:
   static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-      ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-      reinterpret_cast<ModalForm*>(lParam)->dialog_ = dialog;
-    }
-    auto* form = reinterpret_cast<ModalForm*>(::GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* form = DialogOwner<ModalForm>(dialog, message, lParam);
     if (form == nullptr) return FALSE;
+    if (message == WM_INITDIALOG) form->dialog_ = dialog;
     // The form's code runs inside the dialog manager's loop: what it throws is carried out.
     try {
       return form->Handle(message, wParam, lParam);
