@@ -26,14 +26,6 @@
 namespace kovra::ocx_test {
 namespace {
 
-// The system's standard pages (olectl.h of the Windows SDK; MinGW's headers lack them).
-constexpr CLSID kStockFontPage{
-    0x7EBDAAE0, 0x8120, 0x11CF, {0x89, 0x9F, 0x00, 0xAA, 0x00, 0x68, 0x8B, 0x10}};
-constexpr CLSID kStockColorPage{
-    0x7EBDAAE1, 0x8120, 0x11CF, {0x89, 0x9F, 0x00, 0xAA, 0x00, 0x68, 0x8B, 0x10}};
-constexpr CLSID kStockPicturePage{
-    0x7EBDAAE2, 0x8120, 0x11CF, {0x89, 0x9F, 0x00, 0xAA, 0x00, 0x68, 0x8B, 0x10}};
-
 // What the timer does inside the frame, and what it saw there.
 struct FrameVisit {
   HWND sheet = nullptr;
@@ -112,11 +104,11 @@ class PropertyFrame : public ::testing::Test {
 };
 
 // The standard pages the system can make here (Wine has none of them).
-int StandardPagesAvailable(const std::array<CLSID, 3>& standard) {
+int StandardPagesAvailable() {
   int available = 0;
-  for (const CLSID& page : standard) {
+  for (const activex::NamedId& page : activex::kStandardPages) {
     ComPtr<IPropertyPage> made;
-    if (SUCCEEDED(::CoCreateInstance(page, nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage,
+    if (SUCCEEDED(::CoCreateInstance(page.id, nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage,
                                      made.PutVoid()))) {
       ++available;
     }
@@ -128,10 +120,9 @@ TEST_F(PropertyFrame, AValueTypedIntoAPageAndAppliedWithOkReachesTheControl) {
   ComPtr<IDispatch> control = NewControl();
   ASSERT_TRUE(control);
   ASSERT_EQ(Text(control.get(), L"ButtonSpinIncrement"), L"1");
-  const std::array<CLSID, 3> standard{kStockColorPage, kStockFontPage, kStockPicturePage};
   std::vector<CLSID> six{activex::kPages[0].pageClass.id, activex::kPages[1].pageClass.id,
                          activex::kPages[2].pageClass.id};
-  six.insert(six.end(), standard.begin(), standard.end());
+  for (const activex::NamedId& page : activex::kStandardPages) six.push_back(page.id);
 
   FrameVisit seen;
   visit = &seen;
@@ -152,7 +143,7 @@ TEST_F(PropertyFrame, AValueTypedIntoAPageAndAppliedWithOkReachesTheControl) {
   EXPECT_EQ(seen.tabs[0], L"General");
   EXPECT_EQ(seen.tabs[1], L"Windows-3D");
   EXPECT_EQ(seen.tabs[2], L"Format");
-  EXPECT_EQ(static_cast<int>(seen.tabs.size()), 3 + StandardPagesAvailable(standard));
+  EXPECT_EQ(static_cast<int>(seen.tabs.size()), 3 + StandardPagesAvailable());
   EXPECT_TRUE(seen.typed);
   EXPECT_EQ(Text(control.get(), L"ButtonSpinIncrement"), L"3");
   EXPECT_TRUE(boxes.Recorded().empty());
