@@ -16,7 +16,11 @@ std::unique_ptr<TextBox> HeadlessPlatform::CreateTextBox(ControlSurface& /*owner
 }
 
 std::unique_ptr<PictureSurface> HeadlessPlatform::CreatePictureSurface(ControlSurface& /*owner*/) {
-  return std::make_unique<HeadlessPictureSurface>(NextWindow(), &windows);
+  // A new picture box starts in the system's button face, as a Windows one does: the spin
+  // styles that paint no fill show it.
+  auto surface = std::make_unique<HeadlessPictureSurface>(NextWindow(), &windows);
+  surface->SetBackColor(drawing.SystemColour(system_colour::ButtonFace));
+  return surface;
 }
 
 }  // namespace kovra::headless
