@@ -9,7 +9,8 @@
 #       it, seeded corruption of saved stores, and ten thousand control lives leaving nothing
 #       behind;
 #     on a virtual display (xvfb-run, Wine's X11 driver): the control on a form of the test's
-#       own container — activation, keys, focus and Validate, drawing, sizes, frozen events,
+#       own container — activation, keys, focus and Validate, drawing, the classic looks against
+#       the headless pictures, sizes, frozen events,
 #       ambient properties and the extender, the container's text-form bag, a Validate box
 #       closing with its form, a thousand forms leaving nothing behind;
 #     machine-wide: `regsvr32` writes the keys the tests expect, a VBScript client (`cscript`)
