@@ -2,8 +2,10 @@
 # The demo form from the real KovraDouble.ocx: builds the library and kovra-container (preset
 # mingw64), registers the control in a private Wine prefix (out/demo/prefix), plays
 # examples/demo.kcs in the container — on the display when there is one, otherwise on a virtual
-# one (xvfb-run) — and writes its screenshot to docs/demo.png. The container's output (the
-# event log, message boxes, values read) is printed.
+# one (xvfb-run) — and writes its screenshot to docs/demo.png, and the pictures it takes of the
+# About box and of the control's three pages in the property frame to docs/about.png and
+# docs/page-general.png, docs/page-xp.png, docs/page-format.png. The container's output (the
+# event log, message boxes, pictures taken, values read) is printed.
 # Usage: scripts/demo.sh   (--on-this-display: the play alone, as the script runs itself under
 #                          xvfb-run)
 set -euo pipefail
@@ -34,7 +36,7 @@ if [ ! -f "$prefix/system.reg" ]; then
     </dev/null >>"$prefix.log" 2>&1
   kovra_stop_server "$prefix"
 fi
-rm -f out/demo/demo.bmp
+rm -f out/demo/*.bmp
 
 play() {
   local status=0
@@ -58,5 +60,7 @@ else
   # The script again, with the build and the prefix ready, on a virtual display of its own.
   xvfb-run -a -s "-screen 0 1024x768x24" "$0" --on-this-display
 fi
-python3 scripts/bmp-to-png.py out/demo/demo.bmp docs/demo.png
-echo "demo: docs/demo.png"
+for picture in demo about page-general page-xp page-format; do
+  python3 scripts/bmp-to-png.py "out/demo/$picture.bmp" "docs/$picture.png"
+  echo "demo: docs/$picture.png"
+done

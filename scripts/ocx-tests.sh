@@ -12,7 +12,8 @@
 #       own container — activation, keys, focus and Validate, drawing, the classic looks against
 #       the headless pictures, sizes, frozen events,
 #       ambient properties and the extender, the container's text-form bag, a Validate box
-#       closing with its form, a thousand forms leaving nothing behind;
+#       closing with its form, the system's property frame opened by the Properties verb, a
+#       thousand forms leaving nothing behind;
 #     machine-wide: `regsvr32` writes the keys the tests expect, a VBScript client (`cscript`)
 #       makes the control by its ProgID and uses every property and method, the README's
 #       example runs, and `regsvr32 /u` removes the keys and the classes of both hives are

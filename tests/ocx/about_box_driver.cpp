@@ -2,22 +2,13 @@
 
 #include <utility>
 
+#include "tools/container/dialog_visit.h"
+
 namespace kovra::ocx_test {
 
 namespace {
 
 constexpr DISPID kAbout = -552;
-constexpr UINT kActAfterMilliseconds = 50;
-
-// What the running test does in the box; the timer procedure cannot carry it.
-const std::function<void(HWND)>* acting = nullptr;
-
-void CALLBACK ActInBox(HWND dialog, UINT, UINT_PTR timer, DWORD) {
-  ::KillTimer(dialog, timer);
-  ::UpdateWindow(dialog);
-  if (acting != nullptr) (*acting)(dialog);
-  ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-}
 
 }  // namespace
 
@@ -40,17 +31,13 @@ void AboutBoxTest::SetUp() {
 HRESULT AboutBoxTest::Acerca() { return Invoke(control_.get(), kAbout, DISPATCH_METHOD).result; }
 
 HRESULT AboutBoxTest::AcercaActing(std::function<void(HWND)> act) {
-  const std::function<void(HWND)> action = std::move(act);
-  acting = &action;
-  boxes_.OnDialog([this](HWND dialog) {
+  container::VisitNextDialog(boxes_, [this, act = std::move(act)](HWND dialog) {
     shown_ = dialog;
-    ::SetTimer(dialog, 1, kActAfterMilliseconds, &ActInBox);
-    return true;
+    if (act) act(dialog);
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return false;
   });
-  const HRESULT result = Acerca();
-  boxes_.OnDialog(nullptr);
-  acting = nullptr;
-  return result;
+  return Acerca();
 }
 
 }  // namespace kovra::ocx_test

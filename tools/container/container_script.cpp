@@ -12,6 +12,7 @@
 
 #include "activex/com_values.h"
 #include "platform/win32/test_support/message_box_recorder.h"
+#include "tools/container/dialog_pictures.h"
 #include "tools/container/event_log.h"
 #include "tools/container/form.h"
 #include "tools/container/screenshot.h"
@@ -139,6 +140,11 @@ class Player {
     } else if (action == L"press") {
       buttons_.at(w.at(1))();
       Form().Pump();
+    } else if (action == L"properties") {
+      ShowProperties(w.at(1));
+    } else if (action == L"capture") {
+      PictureNextDialog(boxes_, Words(w.begin() + 1, w.end()),
+                        [this](const std::wstring& line) { Log(line); });
     } else if (action == L"focus") {
       Form().Activate(Index(w.at(1)));
     } else if (action == L"select") {
@@ -246,6 +252,16 @@ class Player {
     if (const auto control = ComPtr<IOleObject>(Form().Control(i)).As<IOleControl>()) {
       control->OnAmbientPropertyChange(changed);
     }
+    Form().Pump();
+  }
+
+  // The container's Properties verb: the control shows its property pages in a modal frame.
+  void ShowProperties(const std::wstring& name) {
+    const int i = Index(name);
+    Log(L"properties: " + name);
+    RECT place = Form().Site(i).place;
+    Check(Form().Control(i)->DoVerb(OLEIVERB_PROPERTIES, nullptr, &Form().Site(i), 0,
+                                    Form().Window(), &place));
     Form().Pump();
   }
 

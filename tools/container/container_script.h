@@ -10,6 +10,10 @@
 //   log X Y W H                          the event log: every event of every control, by name
 //   button CAPTION X Y W H NAME METHOD   a push button that calls a control's method
 //   press CAPTION                        clicks a button
+//   properties NAME                      the Properties verb: the control's pages in a frame
+//   capture FILE [FILE ...]              pictures of the next dialog box while it is open (BMP):
+//                                        a property frame's tabs in turn, then Cancel; another
+//                                        box once, then OK
 //   focus NAME                           activates a control in the user interface
 //   select NAME START LENGTH             selects a part of a control's Text1
 //   type TEXT                            types with real key messages into the focused window

@@ -5,14 +5,15 @@
 #include <vector>
 
 #include "platform/win32/gdi_objects.h"
+#include "platform/win32/handles.h"
 
 namespace kovra::container {
+namespace {
 
-bool WriteScreenshot(HWND window, const std::wstring& path) {
-  RECT client{};
-  ::GetClientRect(window, &client);
-  const int width = client.right;
-  const int height = client.bottom;
+// The pixels of `area` of the device context `screen`, which shows the screen, as a BMP file.
+bool WriteArea(HDC screen, const RECT& area, const std::wstring& path) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return false;
   void* bits = nullptr;
   const win32::GdiObject bitmap = win32::CreateColourBitmap(width, height, &bits);
@@ -20,10 +21,9 @@ bool WriteScreenshot(HWND window, const std::wstring& path) {
   if (bitmap.get() == nullptr || canvas.get() == nullptr) return false;
   {
     const win32::Selection picture(canvas.get(), bitmap.get());
-    HDC screen = ::GetDC(window);
-    const BOOL copied = ::BitBlt(canvas.get(), 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    ::ReleaseDC(window, screen);
-    if (!copied) return false;
+    if (!::BitBlt(canvas.get(), 0, 0, width, height, screen, area.left, area.top, SRCCOPY)) {
+      return false;
+    }
   }
   ::GdiFlush();
   // BMP rows: bottom-up, 3 bytes a pixel, padded to 4 bytes.
@@ -56,6 +56,24 @@ bool WriteScreenshot(HWND window, const std::wstring& path) {
   file.write(reinterpret_cast<const char*>(&info), sizeof info);
   file.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
   return static_cast<bool>(file);
+}
+
+}  // namespace
+
+bool WriteScreenshot(HWND window, const std::wstring& path) {
+  RECT client{};
+  ::GetClientRect(window, &client);
+  HDC dc = ::GetDC(window);
+  const bool written = WriteArea(dc, client, path);
+  ::ReleaseDC(window, dc);
+  return written;
+}
+
+bool WriteWindowScreenshot(HWND window, const std::wstring& path) {
+  RECT area{};
+  ::GetWindowRect(window, &area);
+  const win32::ScreenDC screen;
+  return WriteArea(screen.get(), area, path);
 }
 
 }  // namespace kovra::container
