@@ -63,10 +63,10 @@ CorpusCase::CorpusCase(const CLSID& controlClass, std::wostream& out)
                                   box.icon.value_or(static_cast<MessageIcon>(0))});
   });
   form_ = std::make_unique<Form>(300, 100, L"KovraDouble corpus");
-  if (FAILED(::CoCreateInstance(controlClass, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                control_.PutVoid())) ||
-      !(automation_ = control_.As<IDispatch>())) {
-    throw ScriptError("the control cannot be made");
+  if (const HRESULT made = ::CoCreateInstance(controlClass, nullptr, CLSCTX_INPROC_SERVER,
+                                              IID_IOleObject, control_.PutVoid());
+      FAILED(made) || !(automation_ = control_.As<IDispatch>())) {
+    throw ScriptError("the control cannot be made (" + Hex(made) + ")");
   }
   events_ = std::make_unique<EventLog>(
       control_.get(), [this](DISPID id, DISPPARAMS& arguments) { Heard(id, arguments); });
@@ -165,15 +165,7 @@ std::wstring CorpusCase::Text1() const {
 }
 
 std::wstring CorpusCase::Local(const std::wstring& text) const {
-  std::wstring local = text;
-  for (wchar_t& c : local) {
-    if (c == L'.') {
-      c = separators_.decimal;
-    } else if (c == L',') {
-      c = separators_.group;
-    }
-  }
-  return local;
+  return tools::WithSeparators(text, separators_);
 }
 
 void CorpusCase::Record(tools::JournalEntry entry) { journal_.push_back(std::move(entry)); }

@@ -233,14 +233,7 @@ void CorpusCase::Refresh(const Words& /*args*/) {
 }
 
 void CorpusCase::Requires(const Words& args) {
-  wchar_t actual = 0;
-  if (args[0] == L"decimal") {
-    actual = separators_.decimal;
-  } else if (args[0] == L"group") {
-    actual = separators_.group;
-  } else {
-    throw ScriptError("requires decimal|group CHARACTER");
-  }
+  const wchar_t actual = tools::RequiredSeparator(args[0], separators_);
   if (args[1].size() == 1 && args[1][0] == actual) return;
   throw CaseSkipped("requires " + tools::ToUtf8(args[0]) + " " + tools::Quoted(args[1]) +
                     "; the user's locale has " + tools::Quoted(std::wstring(1, actual)));
