@@ -209,7 +209,8 @@ class Player {
   }
 
   void PressNamedKey(const Words& w) {
-    const int modifiers = w.size() > 2 ? (w[2] == L"shift" ? 1 : w[2] == L"ctrl" ? 2 : 0) : 0;
+    const std::wstring held = w.size() > 2 ? w[2] : L"";
+    const int modifiers = held == L"shift" ? 1 : held == L"ctrl" ? 2 : held == L"alt" ? 4 : 0;
     for (const NamedKey& key : kKeys) {
       if (w.at(1) == key.name) return Form().PressKey(key.key, modifiers);
     }

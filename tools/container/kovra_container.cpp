@@ -26,11 +26,16 @@ int PlayCorpus(int argc, wchar_t** argv) {
   using namespace kovra;
   int first = 3;
   int floor = 0;
+  bool understood = true;
   if (argc > 4 && std::wstring(argv[3]) == L"--floor") {
-    floor = std::stoi(argv[4]);
+    try {
+      floor = tools::ScriptInt(argv[4]);
+    } catch (const tools::ScriptError&) {
+      understood = false;
+    }
     first = 5;
   }
-  if (first >= argc) {
+  if (!understood || first >= argc) {
     std::wcerr << L"usage: kovra-container --corpus CLASS [--floor N] FILE...\n";
     return 2;
   }
