@@ -17,8 +17,9 @@
 #       example runs, the behaviour corpus (tests/corpus/*.kds) is played through the
 #       registered control made by its ProgID on forms of the test container with real key
 #       messages (en-US; Wine's null display driver serves focus, keys, message boxes and the
-#       clipboard), and `regsvr32 /u` removes the keys and the classes of both hives are
-#       exported as they were before;
+#       clipboard) — and a small file of its own shows the player failing a wrong expectation
+#       and skipping a line without counterpart —, and `regsvr32 /u` removes the keys and the
+#       classes of both hives are exported as they were before;
 #     per user: the same with `regsvr32 /n /i:user` and `regsvr32 /u /n /i:user` (Wine reads
 #       classes from the machine's hive only, so no script client there).
 # 32-bit Wine cannot be installed on these machines: the 32-bit library is checked as a file and
@@ -138,6 +139,19 @@ play_corpus() {
   tr -d '\r' <"$work/corpus.out" | tee -a "$log" | sed 's/^/   /'
   if [ "$status" -ne 0 ]; then
     echo "ocx-tests: the corpus through the registered control ended with status $status"
+    failed=1
+  fi
+  # The player itself: a wrong expectation fails and a line without counterpart skips.
+  status=0
+  WINEPREFIX=$prefix LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 timeout 60 wine "$container" \
+    --corpus Kovra_Double.KovraDouble \
+    "$(WINEPREFIX=$prefix winepath -w "$root/tests/ocx/corpus_player_check.kds")" \
+    </dev/null >"$work/corpus_check.out" 2>>"$log" || status=$?
+  tr -d '\r' <"$work/corpus_check.out" >>"$log"
+  if [ "$status" -ne 1 ] ||
+    ! grep -q 'corpus_player_check.kds: played 2, skipped 1, failed 1' "$work/corpus_check.out"; then
+    echo "ocx-tests: the corpus player's own check ended with status $status and printed:"
+    tr -d '\r' <"$work/corpus_check.out"
     failed=1
   fi
 }
