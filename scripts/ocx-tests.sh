@@ -16,8 +16,12 @@
 #       thousand forms leaving nothing behind;
 #     machine-wide: `regsvr32` writes the keys the tests expect, a VBScript client (`cscript`)
 #       makes the control by its ProgID and uses every property and method, the README's
-#       example runs, and `regsvr32 /u` removes the keys and the classes of both hives are
-#       exported as they were before;
+#       example runs, the behaviour corpus (tests/corpus/*.kds) is played through the
+#       registered control made by its ProgID on forms of the test container with real key
+#       messages (en-US; Wine's null display driver serves focus, keys, message boxes and the
+#       clipboard) — and a small file of its own shows the player failing a wrong expectation
+#       and skipping a line without counterpart —, and `regsvr32 /u` removes the keys and the
+#       classes of both hives are exported as they were before;
 #     per user: the same with `regsvr32 /n /i:user` and `regsvr32 /u /n /i:user` (Wine reads
 #       classes from the machine's hive only, so no script client there).
 # 32-bit Wine cannot be installed on these machines: the 32-bit library is checked as a file and
@@ -37,7 +41,8 @@ ocx32=$build32/activex/KovraDouble.ocx
 tests=$build/tests/ocx/kovra_ocx_tests.exe
 answerer=$build/tests/ocx/kovra_dialog_answerer.exe
 recorder=$build/tests/ocx/kovra_url_recorder.exe  # the About box's link test starts it
-for file in "$ocx" "$ocx32" "$tests" "$answerer" "$recorder"; do
+container=$build/tools/container/kovra-container.exe
+for file in "$ocx" "$ocx32" "$tests" "$answerer" "$recorder" "$container"; do
   if [ ! -f "$file" ]; then
     echo "ocx-tests: $file is missing; build it with:" >&2
     echo "  cmake --preset mingw64 && cmake --build --preset mingw64" >&2
@@ -117,6 +122,42 @@ run_script() {
   echo "   $name: status $status"
 }
 
+# The corpus cases the container must play to their end: a case whose line has no counterpart
+# through the control's interfaces (a text written as the control's own code writes it, state
+# only a probe reads, a focus change no container makes) is skipped with its reason, and the
+# floor keeps skipping from growing unnoticed. Raise it when the corpus grows.
+corpus_floor=113
+
+# play_corpus: every case of the behaviour corpus through the registered control, made by its
+# ProgID, in the current prefix; each failure and each skip with its reason, and the tallies.
+play_corpus() {
+  local status=0 file files=()
+  for file in "$root"/tests/corpus/*.kds; do
+    files+=("$(WINEPREFIX=$prefix winepath -w "$file")")
+  done
+  WINEPREFIX=$prefix LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 timeout 300 wine "$container" \
+    --corpus Kovra_Double.KovraDouble --floor "$corpus_floor" "${files[@]}" \
+    </dev/null >"$work/corpus.out" 2>>"$log" || status=$?
+  tr -d '\r' <"$work/corpus.out" | tee -a "$log" | sed 's/^/   /'
+  if [ "$status" -ne 0 ]; then
+    echo "ocx-tests: the corpus through the registered control ended with status $status"
+    failed=1
+  fi
+  # The player itself: a wrong expectation fails and a line without counterpart skips.
+  status=0
+  WINEPREFIX=$prefix LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 timeout 60 wine "$container" \
+    --corpus Kovra_Double.KovraDouble \
+    "$(WINEPREFIX=$prefix winepath -w "$root/tests/ocx/corpus_player_check.kds")" \
+    </dev/null >"$work/corpus_check.out" 2>>"$log" || status=$?
+  tr -d '\r' <"$work/corpus_check.out" >>"$log"
+  if [ "$status" -ne 1 ] ||
+    ! grep -q 'corpus_player_check.kds: played 2, skipped 1, failed 1' "$work/corpus_check.out"; then
+    echo "ocx-tests: the corpus player's own check ended with status $status and printed:"
+    tr -d '\r' <"$work/corpus_check.out"
+    failed=1
+  fi
+}
+
 # export_classes NAME: both hives' classes, as files NAME.machine.reg and NAME.user.reg (a
 # fresh prefix has no HKCU\Software\Classes at all: the file then says so).
 export_classes() {
@@ -171,6 +212,7 @@ Ostra DoubleSingle Error|The property  value is not valid
     run_script "$root/examples/read_value.vbs" "1234.5
 1234.5
 " ""
+    play_corpus
   fi
   if ! in_prefix wine regsvr32 /s /u "$@" "$windows_ocx"; then
     echo "ocx-tests: regsvr32 /u $* failed"

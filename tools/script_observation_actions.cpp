@@ -4,9 +4,8 @@
 #include <functional>
 
 #include "base/control_error.h"
-#include "base/visit_helpers.h"
-#include "core/events.h"
 #include "testing/control_probe.h"
+#include "tools/script_journal.h"
 #include "tools/script_runner.h"
 #include "tools/utf8.h"
 
@@ -14,79 +13,11 @@ namespace kovra::tools {
 
 namespace {
 
-constexpr std::pair<std::wstring_view, MessageIcon> kIcons[] = {
-    {L"Critical", MessageIcon::Critical},
-    {L"Question", MessageIcon::Question},
-    {L"Exclamation", MessageIcon::Exclamation},
-    {L"Information", MessageIcon::Information},
-};
-
-std::wstring IconName(MessageIcon icon) {
-  for (const auto& [name, value] : kIcons) {
-    if (value == icon) return std::wstring(name);
-  }
-  return L"Unknown";
-}
-
 std::string Failure(const ControlError& e) {
   return "error " + std::to_string(static_cast<int>(e.code())) + " (" + e.what() + ")";
 }
 
-// A journal entry as `expect events` writes it; empty for a property notification, which
-// `events` prints but `expect events` leaves out.
-std::wstring EventWord(const headless::Journal::Entry& entry) {
-  return std::visit(
-      Overloaded{
-          [](const headless::RaisedEvent& e) { return DescribeEvent(e); },
-          [](const headless::ChangedProperty&) { return std::wstring(); },
-          [](const headless::ShownMessage& m) { return L"Message(" + IconName(m.icon) + L")"; },
-          [](const headless::ReportedError& e) {
-            return L"Error(" + std::to_wstring(e.code) + L")";
-          },
-          [](const headless::CancelledValidation&) { return std::wstring(L"Validate(Cancel)"); },
-      },
-      entry);
-}
-
-// A journal entry as `events` prints it, one line.
-std::string EventLine(const headless::Journal::Entry& entry) {
-  return std::visit(
-      Overloaded{
-          [](const headless::RaisedEvent& e) { return "event " + ToUtf8(DescribeEvent(e)); },
-          [](const headless::ChangedProperty& p) { return "property changed " + ToUtf8(p.name); },
-          [](const headless::ShownMessage& m) {
-            return "message " + ToUtf8(IconName(m.icon)) + " " + Quoted(m.title) + ": " +
-                   Quoted(m.text);
-          },
-          [](const headless::ReportedError& e) {
-            return "error " + std::to_string(e.code) + ": " + ToUtf8(e.description);
-          },
-          [](const headless::CancelledValidation&) {
-            return std::string("the focus stays (Validate cancelled)");
-          },
-      },
-      entry);
-}
-
 }  // namespace
-
-std::wstring DescribeEvent(const headless::RaisedEvent& event) {
-  std::wstring text(event::Name(event.dispatchId));
-  for (std::size_t i = 0; i < event.arguments.size(); ++i) {
-    text += i == 0 ? L'(' : L',';
-    text += std::visit(
-        [](const auto& v) {
-          if constexpr (std::is_same_v<std::decay_t<decltype(v)>, std::wstring>) {
-            return L"\"" + v + L"\"";
-          } else {
-            return GeneralNumberText(static_cast<double>(v), L'.');
-          }
-        },
-        event.arguments[i]);
-  }
-  if (!event.arguments.empty()) text += L')';
-  return text;
-}
 
 // One thing `state` prints and `expect NAME` compares: its words, read from the control.
 struct ScriptRunner::Observation {
@@ -172,14 +103,12 @@ void ScriptRunner::Expect(const Arguments& args) {
     return text;
   };
   if (what == L"events" || what == L"event-names") {
-    // event-names leaves the arguments out, for keys whose codes differ between locales.
-    std::vector<std::wstring> actual = TakeEvents();
-    if (what == L"event-names") {
-      for (std::wstring& e : actual) e = e.substr(0, e.find(L'('));
+    const auto fresh = Take(eventsSeen_);
+    const std::span<const std::wstring> expected(args.begin() + 1, args.end());
+    if (std::string failure = EventsMismatch(expected, fresh, what == L"event-names");
+        !failure.empty()) {
+      Fail(failure);
     }
-    const std::wstring expected = joined(args.begin() + 1, args.end());
-    const std::wstring got = joined(actual.begin(), actual.end());
-    if (got != expected) Fail("expected " + Quoted(expected) + ", got " + Quoted(got));
     return;
   }
   if (what == L"message" || what == L"no-message") return ExpectMessages(args);
@@ -219,20 +148,10 @@ void ScriptRunner::ExpectMessages(const Arguments& args) {
   if (args[0] == L"message" && (args.size() < 3 || args.size() % 2 == 0)) {
     throw ScriptError("expect message ICON TEXT [ICON TEXT ...]");
   }
-  std::wstring expected, actual;
-  for (std::size_t i = 1; i + 1 < args.size(); i += 2) {
-    expected += (expected.empty() ? L"" : L" / ") + args[i] + L" " + kErrorTitle + L": " +
-                Local(args[i + 1]);
-  }
-  for (const auto& entry : Take(messagesSeen_)) {
-    if (const auto* m = std::get_if<headless::ShownMessage>(&entry)) {
-      actual +=
-          (actual.empty() ? L"" : L" / ") + IconName(m->icon) + L" " + m->title + L": " + m->text;
-    }
-  }
-  if (actual != expected) {
-    Fail("expected messages " + Quoted(expected.empty() ? L"(none)" : expected) + ", got " +
-         Quoted(actual.empty() ? L"(none)" : actual));
+  Arguments expected(args.begin() + 1, args.end());
+  for (std::size_t i = 1; i < expected.size(); i += 2) expected[i] = Local(expected[i]);
+  if (std::string failure = MessagesMismatch(expected, Take(messagesSeen_)); !failure.empty()) {
+    Fail(failure);
   }
 }
 

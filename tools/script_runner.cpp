@@ -109,16 +109,7 @@ ScriptPlatform& ScriptRunner::Platform() {
 
 std::wstring ScriptRunner::Local(const std::wstring& text) {
   if (!translate_) return text;
-  const Separators& s = probe::State(Control()).separators;
-  std::wstring local = text;
-  for (wchar_t& c : local) {
-    if (c == L'.') {
-      c = s.decimal;
-    } else if (c == L',') {
-      c = s.group;
-    }
-  }
-  return local;
+  return WithSeparators(text, probe::State(Control()).separators);
 }
 
 void ScriptRunner::Record(headless::Journal::Entry entry) {
@@ -171,15 +162,7 @@ void ScriptRunner::Case(const Arguments& args) {
 
 void ScriptRunner::Requires(const Arguments& args) {
   // "requires decimal ," — the rest of the case runs only where the decimal separator is ",".
-  const Separators& s = probe::State(Control()).separators;
-  wchar_t actual = 0;
-  if (args[0] == L"decimal") {
-    actual = s.decimal;
-  } else if (args[0] == L"group") {
-    actual = s.group;
-  } else {
-    throw ScriptError("requires decimal|group CHARACTER");
-  }
+  const wchar_t actual = RequiredSeparator(args[0], probe::State(Control()).separators);
   if (args[1].size() == 1 && args[1][0] == actual) return;
   skipping_ = true;
   ++skippedCases_;

@@ -15,6 +15,7 @@
 #include "control/kovra_double.h"
 #include "pages/property_page.h"
 #include "tools/control_picture.h"
+#include "tools/script_journal.h"
 #include "tools/script_platform.h"
 #include "tools/script_words.h"
 
@@ -144,8 +145,5 @@ class ScriptRunner {
   PictureWriter writePicture_;
   std::vector<CaptionedPicture> pictures_;  // taken since the last sheet
 };
-
-// One raised event as scripts write it: "Change", "KeyPress(53)", "KeyDown(46,0)".
-std::wstring DescribeEvent(const headless::RaisedEvent& event);
 
 }  // namespace kovra::tools

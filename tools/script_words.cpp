@@ -116,4 +116,22 @@ OleColor ScriptColour(const std::wstring& text) {
 
 std::wstring TruthText(bool value) { return value ? L"True" : L"False"; }
 
+std::wstring WithSeparators(std::wstring_view enUs, const Separators& separators) {
+  std::wstring text(enUs);
+  for (wchar_t& c : text) {
+    if (c == L'.') {
+      c = separators.decimal;
+    } else if (c == L',') {
+      c = separators.group;
+    }
+  }
+  return text;
+}
+
+wchar_t RequiredSeparator(const std::wstring& which, const Separators& separators) {
+  if (which == L"decimal") return separators.decimal;
+  if (which == L"group") return separators.group;
+  throw ScriptError("requires decimal|group CHARACTER");
+}
+
 }  // namespace kovra::tools

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/number_text.h"
 #include "base/types.h"
 
 namespace kovra::tools {
@@ -37,5 +38,11 @@ OleColor ScriptColour(const std::wstring& text);
 
 // How scripts write a truth: "True" or "False".
 std::wstring TruthText(bool value);
+
+// A text written in en-US form ("1,234.50") with `separators` in place of "." and ",".
+std::wstring WithSeparators(std::wstring_view enUs, const Separators& separators);
+// The separator that `requires decimal|group C` asks about: `which` is "decimal" or "group";
+// throws ScriptError for another word.
+wchar_t RequiredSeparator(const std::wstring& which, const Separators& separators);
 
 }  // namespace kovra::tools

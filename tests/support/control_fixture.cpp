@@ -3,19 +3,12 @@
 #include <cctype>
 
 #include "core/events.h"
+#include "tools/script_words.h"
 
 namespace kovra::test {
 
 std::wstring Localized(std::wstring_view enUs, const Separators& separators) {
-  std::wstring text(enUs);
-  for (wchar_t& c : text) {
-    if (c == L'.') {
-      c = separators.decimal;
-    } else if (c == L',') {
-      c = separators.group;
-    }
-  }
-  return text;
+  return tools::WithSeparators(enUs, separators);
 }
 
 std::vector<std::wstring> ControlTest::EventNames() {

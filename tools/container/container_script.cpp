@@ -15,6 +15,7 @@
 #include "tools/container/dialog_pictures.h"
 #include "tools/container/event_log.h"
 #include "tools/container/form.h"
+#include "tools/container/late_binding.h"
 #include "tools/container/screenshot.h"
 #include "tools/container/text_form_bag.h"
 #include "tools/script_words.h"
@@ -56,39 +57,6 @@ RECT Place(const Words& w, std::size_t first) {
   return {x, y, x + tools::ScriptInt(w.at(first + 2)), y + tools::ScriptInt(w.at(first + 3))};
 }
 
-// A script value as a VARIANT: True/False as Booleans, everything else as a text, which the
-// control converts as a late-bound client's text.
-ComVariant ValueOf(const std::wstring& text) {
-  ComVariant value;
-  VARIANT* v = value.Put();
-  if (text == L"True" || text == L"False") {
-    v->vt = VT_BOOL;
-    v->boolVal = text == L"True" ? VARIANT_TRUE : VARIANT_FALSE;
-  } else {
-    v->vt = VT_BSTR;
-    v->bstrVal = ::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-  }
-  return value;
-}
-
-HRESULT InvokeByName(IDispatch* object, const std::wstring& name, WORD flags, VARIANT* argument,
-                     VARIANT* result) {
-  std::wstring copy = name;
-  LPOLESTR names[] = {copy.data()};
-  DISPID id = DISPID_UNKNOWN;
-  if (const HRESULT found = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-      FAILED(found)) {
-    return found;
-  }
-  DISPID put = DISPID_PROPERTYPUT;
-  DISPPARAMS parameters{argument,
-                        argument != nullptr && flags == DISPATCH_PROPERTYPUT ? &put : nullptr,
-                        argument != nullptr ? 1u : 0u,
-                        argument != nullptr && flags == DISPATCH_PROPERTYPUT ? 1u : 0u};
-  return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters, result, nullptr,
-                        nullptr);
-}
-
 class Player {
  public:
   explicit Player(std::wostream& out) : out_(out) {
@@ -110,18 +78,14 @@ class Player {
     } else if (action == L"control") {
       PlaceControl(w.at(1), w.at(2), Place(w, 3));
     } else if (action == L"set") {
-      ComVariant value = ValueOf(w.at(3));
+      ComVariant value = TextArgument(w.at(3));
       Check(InvokeByName(Automation(w.at(1)), w.at(2), DISPATCH_PROPERTYPUT,
                          const_cast<VARIANT*>(&value.get()), nullptr));
       Form().Pump();
     } else if (action == L"get") {
       ComVariant value;
       Check(InvokeByName(Automation(w.at(1)), w.at(2), DISPATCH_PROPERTYGET, nullptr, value.Put()));
-      auto* v = const_cast<VARIANT*>(&value.get());
-      ::VariantChangeType(v, v, 0, VT_BSTR);
-      out_ << w[1] << L"." << w[2] << L" = "
-           << (v->vt == VT_BSTR ? std::wstring(v->bstrVal, ::SysStringLen(v->bstrVal)) : L"?")
-           << L"\n";
+      out_ << w[1] << L"." << w[2] << L" = " << TextOf(value.get()) << L"\n";
     } else if (action == L"call") {
       Check(InvokeByName(Automation(w.at(1)), w.at(2), DISPATCH_METHOD, nullptr, nullptr));
       Form().Pump();
@@ -216,12 +180,7 @@ class Player {
   }
 
   void PlaceControl(const std::wstring& name, const std::wstring& classText, const RECT& place) {
-    CLSID id{};
-    std::wstring copy = classText;
-    if (FAILED(classText.starts_with(L"{") ? ::CLSIDFromString(copy.data(), &id)
-                                           : ::CLSIDFromProgID(copy.c_str(), &id))) {
-      throw ScriptError("unknown class");
-    }
+    const CLSID id = ClassNamed(classText);
     ComPtr<IOleObject> control;
     Check(::CoCreateInstance(id, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, control.PutVoid()));
     const int index = Form().Place(control, place);
@@ -266,7 +225,8 @@ class Player {
   }
 
   void PressNamedKey(const Words& w) {
-    const int modifiers = w.size() > 2 ? (w[2] == L"shift" ? 1 : w[2] == L"ctrl" ? 2 : 0) : 0;
+    const std::wstring held = w.size() > 2 ? w[2] : L"";
+    const int modifiers = held == L"shift" ? 1 : held == L"ctrl" ? 2 : held == L"alt" ? 4 : 0;
     for (const NamedKey& key : kKeys) {
       if (w.at(1) == key.name) return Form().PressKey(key.key, modifiers);
     }

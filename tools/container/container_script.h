@@ -17,7 +17,7 @@
 //   focus NAME                           activates a control in the user interface
 //   select NAME START LENGTH             selects a part of a control's Text1
 //   type TEXT                            types with real key messages into the focused window
-//   key KEY [shift|ctrl]                 Tab, Enter, Escape, Home, End, Left, Right, Delete, …
+//   key KEY [shift|ctrl|alt]             Tab, Enter, Escape, Home, End, Left, Right, Delete, …
 //   tab                                  Tab through the form's message loop
 //   click NAME X Y                       a left click at a place of a control
 //   resize NAME W H                      a new size from the container

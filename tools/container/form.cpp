@@ -16,10 +16,14 @@ bool IsExtendedKey(UINT key) {
          key == VK_END || key == VK_DELETE || key == VK_INSERT;
 }
 
-// The lParam of a key message from the keyboard: repeat 1, the scan code, the release bits.
-LPARAM KeyBits(UINT key, bool release) {
+constexpr int kShift = 1, kControl = 2, kAlt = 4;
+
+// The lParam of a key message from the keyboard: repeat 1, the scan code, Alt held, the
+// release bits.
+LPARAM KeyBits(UINT key, bool release, bool alt) {
   LPARAM bits = 1 | (static_cast<LPARAM>(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC) & 0xFF) << 16);
   if (IsExtendedKey(key)) bits |= 1 << 24;
+  if (alt) bits |= 1 << 29;
   if (release) bits |= static_cast<LPARAM>(0xC0000000u);
   return bits;
 }
@@ -128,21 +132,37 @@ void Form::Move(int i, const RECT& place) {
   Pump();
 }
 
-void Form::PressKey(UINT key, int modifiers) {
+void Form::PressKey(UINT key, int modifiers) { Press(key, modifiers, std::nullopt); }
+
+void Form::PressKeyWithCharacter(UINT key, int modifiers, wchar_t character) {
+  Press(key, modifiers, character);
+}
+
+void Form::Press(UINT key, int modifiers, std::optional<wchar_t> character) {
   BYTE state[256] = {};
   ::GetKeyboardState(state);
   BYTE saved[256];
   std::memcpy(saved, state, sizeof state);
   const BYTE down = 0x80;
-  state[VK_SHIFT] = state[VK_LSHIFT] = (modifiers & 1) != 0 ? down : BYTE{0};
-  state[VK_CONTROL] = state[VK_LCONTROL] = (modifiers & 2) != 0 ? down : BYTE{0};
+  const bool alt = (modifiers & kAlt) != 0;
+  state[VK_SHIFT] = state[VK_LSHIFT] = (modifiers & kShift) != 0 ? down : BYTE{0};
+  state[VK_CONTROL] = state[VK_LCONTROL] = (modifiers & kControl) != 0 ? down : BYTE{0};
+  state[VK_MENU] = state[VK_LMENU] = alt ? down : BYTE{0};
   ::SetKeyboardState(state);
-  HWND focus = ::GetFocus();
+  // With Alt held the keyboard sends the system key messages.
+  const UINT keyDown = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+  const UINT keyUp = alt ? WM_SYSKEYUP : WM_KEYUP;
+  translating_ = !character.has_value();
   // The character the key-down makes arrives before the key is released, as from a keyboard.
-  ::PostMessageW(focus, WM_KEYDOWN, key, KeyBits(key, false));
+  ::PostMessageW(::GetFocus(), keyDown, key, KeyBits(key, false, alt));
   Pump();
-  ::PostMessageW(::GetFocus(), WM_KEYUP, key, KeyBits(key, true));
+  if (character.value_or(0) != 0) {
+    ::PostMessageW(::GetFocus(), alt ? WM_SYSCHAR : WM_CHAR, *character, KeyBits(key, false, alt));
+    Pump();
+  }
+  ::PostMessageW(::GetFocus(), keyUp, key, KeyBits(key, true, alt));
   Pump();
+  translating_ = true;
   ::SetKeyboardState(saved);
 }
 
@@ -177,7 +197,7 @@ void Form::Pump() {
         continue;
       }
     }
-    ::TranslateMessage(&message);
+    if (translating_) ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
 }

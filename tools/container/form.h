@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,9 +55,14 @@ class Form {
   // Gives a control another place (the container's resize).
   void Move(int i, const RECT& place);
 
-  // Posts a key press (key-down, key-up) to the focused window with the Shift/Ctrl state
-  // `modifiers` (1 Shift, 2 Ctrl) in force, and runs the container's message loop.
+  // Posts a key press (key-down, key-up) to the focused window with the Shift/Ctrl/Alt state
+  // `modifiers` (1 Shift, 2 Ctrl, 4 Alt: the system key messages) in force, and runs the
+  // container's message loop, which makes the character the layout gives the key.
   void PressKey(UINT key, int modifiers = 0);
+  // The same press with `character` (none when 0) as the one character it makes, whatever the
+  // layout says: a character sent without a key (VK_PACKET), or a stroke as an input method
+  // or a remote keyboard delivers it.
+  void PressKeyWithCharacter(UINT key, int modifiers, wchar_t character);
   // Types `text` with key messages, each character with the key and Shift state that make it.
   void Type(const std::wstring& text);
   // A left click at `point` of the form's client area, on the window found there.
@@ -70,6 +76,9 @@ class Form {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Posts the key's messages with `modifiers` in force; the character, unless it is 0, comes
+  // between key-down and key-up as written instead of from the layout.
+  void Press(UINT key, int modifiers, std::optional<wchar_t> character);
 
   SitePolicy policy_;
   win32::UniqueWindow window_;
@@ -78,6 +87,7 @@ class Form {
   std::vector<FormSite*> siteList_;
   std::vector<std::function<void()>> buttons_;
   HWND log_ = nullptr;
+  bool translating_ = true;  // the message loop makes characters from key-downs
 };
 
 }  // namespace kovra::container

@@ -52,6 +52,12 @@ void HandedValue(const Variant& value, VARIANT* out) {
 
 }  // namespace
 
+ComVariant AutomationValue(const Variant& value) {
+  ComVariant handed;
+  HandedValue(value, handed.Put());
+  return handed;
+}
+
 HRESULT STDMETHODCALLTYPE TextFormBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) {
   if (name == nullptr || value == nullptr) return E_POINTER;
   const std::wstring_view key(name);
@@ -66,8 +72,7 @@ HRESULT STDMETHODCALLTYPE TextFormBag::Read(LPCOLESTR name, VARIANT* value, IErr
       value->pdispVal = nullptr;  // no object was saved
       return S_OK;
     }
-    ComVariant held;
-    HandedValue(*kept, held.Put());
+    ComVariant held = AutomationValue(*kept);
     ::VariantInit(value);
     VARIANT* source = const_cast<VARIANT*>(&held.get());
     const bool asIs = asked == VT_EMPTY || asked == source->vt ||

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "activex/com_object.h"
+#include "activex/com_values.h"
 #include "platform/headless/text_property_bag.h"
 
 namespace kovra::container {
@@ -32,6 +33,10 @@ class TextFormBag final : public activex::ComObject<TextFormBag, IPropertyBag> {
  private:
   headless::TextPropertyBag bag_{false};
 };
+
+// A value of the text form as a client hands it to a control: numbers, Booleans and texts in
+// their Automation types, a font as a new standard font object.
+activex::ComVariant AutomationValue(const Variant& value);
 
 // The control's saved properties (IPersistPropertyBag::Save) in the text form. Throws
 // activex::ComError when the control does not save into a bag or fails to.
