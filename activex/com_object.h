@@ -40,6 +40,18 @@ InterfaceEntry<Object> Answers() {
   return {&__uuidof(Asked), [](Object& object) -> IUnknown* { return static_cast<Via*>(&object); }};
 }
 
+// The interface a base answers: the base itself, or the interface a base that implements part
+// of one for its object names as `Answered` (UntypedDispatch<IDispatch> answers IDispatch).
+template <typename Base>
+struct AnsweredBy {
+  using type = Base;
+};
+template <typename Base>
+requires requires { typename Base::Answered; }
+struct AnsweredBy<Base> {
+  using type = typename Base::Answered;
+};
+
 template <typename Object, typename... Bases>
 class ComObject : public Bases... {
  public:
@@ -83,7 +95,8 @@ class ComObject : public Bases... {
     if constexpr (requires { Object::Interfaces(); }) {
       return Object::Interfaces();
     } else {
-      static const InterfaceEntry<Object> rows[] = {Answers<Object, Bases>()...};
+      static const InterfaceEntry<Object> rows[] = {
+          Answers<Object, typename AnsweredBy<Bases>::type, Bases>()...};
       return rows;
     }
   }

@@ -95,21 +95,6 @@ ControlAccessible::ControlAccessible(ControlObject& object)
                               standard_.PutVoid());
 }
 
-HRESULT STDMETHODCALLTYPE ControlAccessible::GetTypeInfoCount(UINT* count) {
-  if (count == nullptr) return E_POINTER;
-  *count = 0;
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE ControlAccessible::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-  if (info != nullptr) *info = nullptr;
-  return E_NOTIMPL;
-}
-
-HRESULT STDMETHODCALLTYPE ControlAccessible::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
-  return E_NOTIMPL;
-}
-
 HRESULT STDMETHODCALLTYPE ControlAccessible::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*,
                                                     VARIANT*, EXCEPINFO*, UINT*) {
   return E_NOTIMPL;

@@ -9,6 +9,7 @@
 
 #include "activex/com_object.h"
 #include "activex/com_ptr.h"
+#include "activex/untyped_dispatch.h"
 
 namespace kovra::activex {
 
@@ -18,15 +19,12 @@ class ControlObject;
 // for OBJID_CLIENT, nothing (0, the system answers) for any other object.
 LRESULT AnswerAccessibleRequest(ControlObject& object, WPARAM wParam, LPARAM lParam);
 
-class ControlAccessible final : public ComObject<ControlAccessible, IAccessible> {
+class ControlAccessible final : public ComObject<ControlAccessible, UntypedDispatch<IAccessible>> {
  public:
   static std::span<const InterfaceEntry<ControlAccessible>> Interfaces();
   // Keeps the control alive while a client holds this object.
   explicit ControlAccessible(ControlObject& object);
 
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
                                    UINT*) override;
 

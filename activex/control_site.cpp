@@ -11,6 +11,7 @@
 #include "activex/control_object.h"
 #include "activex/identifiers.h"
 #include "activex/standard_objects.h"
+#include "activex/untyped_dispatch.h"
 #include "base/visit_helpers.h"
 
 namespace kovra::activex {
@@ -18,7 +19,7 @@ namespace {
 
 // The Data argument of the drag-and-drop events: an object of the library's DataObject
 // interface, which has no members of its own.
-class EventDataObject final : public ComObject<EventDataObject, IDispatch> {
+class EventDataObject final : public ComObject<EventDataObject, UntypedDispatch<>> {
  public:
   static std::span<const InterfaceEntry<EventDataObject>> Interfaces() {
     static const InterfaceEntry<EventDataObject> rows[] = {
@@ -26,20 +27,6 @@ class EventDataObject final : public ComObject<EventDataObject, IDispatch> {
         {&kDataObjectInterface.id,
          [](EventDataObject& object) -> IUnknown* { return static_cast<IDispatch*>(&object); }}};
     return rows;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    if (count == nullptr) return E_POINTER;
-    *count = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** out) override {
-    if (out != nullptr) *out = nullptr;
-    return DISP_E_BADINDEX;
-  }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID,
-                                          DISPID* ids) override {
-    for (UINT i = 0; ids != nullptr && i < count; ++i) ids[i] = DISPID_UNKNOWN;
-    return DISP_E_UNKNOWNNAME;
   }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
                                    UINT*) override {

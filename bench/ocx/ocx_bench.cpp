@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "activex/untyped_dispatch.h"
 #include "tests/ocx/control_client.h"
 #include "tests/ocx/memory_property_bag.h"
 #include "tests/ocx/process_resources.h"
@@ -63,7 +64,7 @@ void PrintRatio(const char* what, double ours, double baseline, const char* unit
 }
 
 // The baseline of a late-bound call: an IDispatch whose Invoke does nothing.
-class IdleDispatch final : public IDispatch {
+class IdleDispatch final : public kovra::activex::UntypedDispatch<> {
  public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
     *out = this;
@@ -71,14 +72,6 @@ class IdleDispatch final : public IDispatch {
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
   ULONG STDMETHODCALLTYPE Release() override { return 1; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    *count = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return E_NOTIMPL;
-  }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result,
                                    EXCEPINFO*, UINT*) override {
     if (result != nullptr) result->vt = VT_EMPTY;

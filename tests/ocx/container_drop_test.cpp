@@ -61,7 +61,7 @@ class ReleasingSource final : public activex::ComObject<ReleasingSource, IDropSo
 };
 
 // The container's handlers: records the events and the dropped text, and answers copy.
-class DropHandler final : public activex::ComObject<DropHandler, IDispatch> {
+class DropHandler final : public activex::ComObject<DropHandler, activex::UntypedDispatch<>> {
  public:
   static std::span<const activex::InterfaceEntry<DropHandler>> Interfaces() {
     static const activex::InterfaceEntry<DropHandler> rows[] = {
@@ -71,14 +71,6 @@ class DropHandler final : public activex::ComObject<DropHandler, IDispatch> {
     return rows;
   }
   std::vector<DISPID> raised;
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    *count = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return E_NOTIMPL;
-  }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
                                    EXCEPINFO*, UINT*) override {
     raised.push_back(id);

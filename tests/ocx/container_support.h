@@ -12,6 +12,7 @@
 
 #include "activex/com_object.h"
 #include "activex/identifiers.h"
+#include "activex/untyped_dispatch.h"
 #include "tools/container/form.h"
 
 namespace kovra::ocx_test {
@@ -30,7 +31,7 @@ RECT WindowPlace(HWND window);
 SIZE ClientSize(HWND window);
 
 // A sink of the control's events that counts them by identifier.
-class EventCounter final : public activex::ComObject<EventCounter, IDispatch> {
+class EventCounter final : public activex::ComObject<EventCounter, activex::UntypedDispatch<>> {
  public:
   static std::span<const activex::InterfaceEntry<EventCounter>> Interfaces() {
     static const activex::InterfaceEntry<EventCounter> rows[] = {
@@ -42,14 +43,6 @@ class EventCounter final : public activex::ComObject<EventCounter, IDispatch> {
   std::vector<DISPID> raised;
   int Count(DISPID id) const {
     return static_cast<int>(std::count(raised.begin(), raised.end(), id));
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    *count = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return E_NOTIMPL;
   }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
                                    UINT*) override {

@@ -12,6 +12,7 @@
 
 #include "activex/com_object.h"
 #include "activex/identifiers.h"
+#include "activex/untyped_dispatch.h"
 #include "tests/ocx/control_client.h"
 
 namespace kovra::ocx_test {
@@ -24,7 +25,7 @@ using activex::MakeObject;
 
 // A client's event sink for `__KovraDouble`: counts the events by identifier and lets a test
 // act on each.
-class EventSink final : public ComObject<EventSink, IDispatch> {
+class EventSink final : public ComObject<EventSink, activex::UntypedDispatch<>> {
  public:
   static std::span<const InterfaceEntry<EventSink>> Interfaces() {
     static const InterfaceEntry<EventSink> rows[] = {
@@ -38,14 +39,6 @@ class EventSink final : public ComObject<EventSink, IDispatch> {
   std::map<DISPID, int> counts;
   std::vector<VARTYPE> keyPressTypes;
 
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    *count = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return E_NOTIMPL;
-  }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
                                    EXCEPINFO*, UINT*) override {
     ++counts[id];

@@ -7,6 +7,7 @@
 
 #include "activex/com_object.h"
 #include "activex/identifiers.h"
+#include "activex/untyped_dispatch.h"
 #include "platform/win32/test_support/message_box_recorder.h"
 #include "tests/ocx/persistence_support.h"
 #include "tests/ocx/process_resources.h"
@@ -20,7 +21,7 @@ constexpr int kWarmUp = 50;  // the system's own caches fill in the first cycles
 // Heap growth that stays below what a leak of one block a cycle would leave.
 constexpr std::size_t kHeapSlack = 64 * 1024;
 
-class KeySink final : public activex::ComObject<KeySink, IDispatch> {
+class KeySink final : public activex::ComObject<KeySink, activex::UntypedDispatch<>> {
  public:
   static std::span<const activex::InterfaceEntry<KeySink>> Interfaces() {
     static const activex::InterfaceEntry<KeySink> rows[] = {
@@ -30,14 +31,6 @@ class KeySink final : public activex::ComObject<KeySink, IDispatch> {
     return rows;
   }
   int events = 0;
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    *count = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return E_NOTIMPL;
-  }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
                                    UINT*) override {
     ++events;

@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "activex/com_values.h"
+#include "activex/untyped_dispatch.h"
 
 namespace kovra::container {
 namespace {
@@ -25,7 +26,7 @@ std::wstring ArgumentText(const VARIANT& argument) {
   return text;
 }
 
-class Sink final : public IDispatch {
+class Sink final : public activex::UntypedDispatch<> {
  public:
   Sink(IID events, EventLog::Listener listen) : events_(events), listen_(std::move(listen)) {}
 
@@ -45,14 +46,6 @@ class Sink final : public IDispatch {
     const ULONG left = --references_;
     if (left == 0) delete this;
     return left;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    *count = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return E_NOTIMPL;
   }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
                                    EXCEPINFO*, UINT*) override {

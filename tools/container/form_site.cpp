@@ -19,15 +19,10 @@ std::wstring RectText(const RECT& r) {
 }
 
 // The extender: the container's own properties of a placed control; here only ToolTipText.
-class Extender final : public activex::ComObject<Extender, IDispatch> {
+class Extender final : public activex::ComObject<Extender, activex::UntypedDispatch<>> {
  public:
   explicit Extender(FormSite& site) : site_(ComPtr<FormSite>(&site)) {}
   static constexpr DISPID kToolTipText = 1;
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    *count = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                           DISPID* ids) override {
     if (count != 1 || ::lstrcmpiW(names[0], L"ToolTipText") != 0) return DISP_E_UNKNOWNNAME;
@@ -177,20 +172,6 @@ HRESULT STDMETHODCALLTYPE FormSite::TranslateAccelerator(MSG* message, DWORD mod
 HRESULT STDMETHODCALLTYPE FormSite::OnFocus(BOOL gained) {
   log.push_back(L"OnFocus(" + std::to_wstring(gained) + L")");
   return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE FormSite::GetTypeInfoCount(UINT* count) {
-  *count = 0;
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE FormSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-  *info = nullptr;
-  return E_NOTIMPL;
-}
-
-HRESULT STDMETHODCALLTYPE FormSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
-  return E_NOTIMPL;
 }
 
 HRESULT STDMETHODCALLTYPE FormSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*,

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "activex/com_object.h"
+#include "activex/untyped_dispatch.h"
 
 namespace kovra::container {
 
@@ -52,7 +53,7 @@ struct SitePolicy {
 };
 
 class FormSite final : public activex::ComObject<FormSite, IOleClientSite, IOleInPlaceSite,
-                                                 IOleControlSite, IDispatch> {
+                                                 IOleControlSite, activex::UntypedDispatch<>> {
  public:
   static std::span<const activex::InterfaceEntry<FormSite>> Interfaces();
   FormSite(HWND form, FormFrame& frame, const SitePolicy& policy, RECT place);
@@ -97,9 +98,6 @@ class FormSite final : public activex::ComObject<FormSite, IOleClientSite, IOleI
   HRESULT STDMETHODCALLTYPE OnFocus(BOOL gained) override;
   HRESULT STDMETHODCALLTYPE ShowPropertyFrame() override { return E_NOTIMPL; }
   // IDispatch: the ambient properties UserMode and Font.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*,
                                    VARIANT* result, EXCEPINFO*, UINT*) override;
 
