@@ -12,6 +12,7 @@
 
 #include "tests/ocx/container_support.h"
 #include "tests/ocx/control_client.h"
+#include "tests/ocx/event_recorder.h"
 
 namespace kovra::ocx_test {
 namespace {
@@ -60,30 +61,20 @@ class ReleasingSource final : public activex::ComObject<ReleasingSource, IDropSo
   HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 };
 
-// The container's handlers: records the events and the dropped text, and answers copy.
-class DropHandler final : public activex::ComObject<DropHandler, activex::UntypedDispatch<>> {
- public:
-  static std::span<const activex::InterfaceEntry<DropHandler>> Interfaces() {
-    static const activex::InterfaceEntry<DropHandler> rows[] = {
-        activex::Answers<DropHandler, IDispatch>(),
-        {&activex::kEventInterface.id,
-         [](DropHandler& sink) -> IUnknown* { return static_cast<IDispatch*>(&sink); }}};
-    return rows;
-  }
-  std::vector<DISPID> raised;
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
-                                   EXCEPINFO*, UINT*) override {
-    raised.push_back(id);
+// The container's handlers: record the events and answer copy.
+ComPtr<EventRecorder> DropHandler() {
+  ComPtr<EventRecorder> handler = activex::MakeObject<EventRecorder>();
+  handler->onEvent = [](DISPID id, DISPPARAMS& parameters) {
     constexpr DISPID kDragDrop = 11;
     constexpr DISPID kDragOver = 12;
     if (id == kDragDrop || id == kDragOver) {
       // Arguments come last first: Effect is the second of Data, Effect, Button, ...
-      VARIANT& effect = parameters->rgvarg[parameters->cArgs - 2];
+      VARIANT& effect = parameters.rgvarg[parameters.cArgs - 2];
       if (effect.vt == (VT_I4 | VT_BYREF)) *effect.plVal = DROPEFFECT_COPY;
     }
-    return S_OK;
-  }
-};
+  };
+  return handler;
+}
 
 TEST(Container, AManualDropTargetRaisesTheDragEventsAndAnswersTheEffect) {
   ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));  // drag and drop needs OLE on the thread
@@ -92,7 +83,7 @@ TEST(Container, AManualDropTargetRaisesTheDragEventsAndAnswersTheEffect) {
     Form& form = *made;
     IDispatch* control = form.Automation(0);
     ASSERT_EQ(Put(control, L"OLEDropMode", Value(short{1})).result, S_OK);
-    ComPtr<DropHandler> handler = activex::MakeObject<DropHandler>();
+    ComPtr<EventRecorder> handler = DropHandler();
     ComPtr<IConnectionPoint> point;
     const DWORD cookie = Connect(control, handler.get(), point);
 
@@ -106,11 +97,8 @@ TEST(Container, AManualDropTargetRaisesTheDragEventsAndAnswersTheEffect) {
     EXPECT_EQ(::DoDragDrop(data.get(), source.get(), DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect),
               DRAGDROP_S_DROP);
     EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
-    const auto count = [&](DISPID id) {
-      return std::count(handler->raised.begin(), handler->raised.end(), id);
-    };
-    EXPECT_GE(count(12), 1);  // OLEDragOver
-    EXPECT_EQ(count(11), 1);  // OLEDragDrop
+    EXPECT_GE(handler->Count(12), 1);  // OLEDragOver
+    EXPECT_EQ(handler->Count(11), 1);  // OLEDragDrop
     point->Unadvise(cookie);
   }
   ::OleUninitialize();
@@ -124,8 +112,8 @@ TEST(Container, OLEDragCarriesTheTextToAnotherControl) {
     IDispatch* source = form.Automation(0);
     IDispatch* target = form.Automation(1);
     ASSERT_EQ(Put(target, L"OLEDropMode", Value(short{1})).result, S_OK);
-    ComPtr<DropHandler> sourceEvents = activex::MakeObject<DropHandler>();
-    ComPtr<DropHandler> targetEvents = activex::MakeObject<DropHandler>();
+    ComPtr<EventRecorder> sourceEvents = DropHandler();
+    ComPtr<EventRecorder> targetEvents = DropHandler();
     ComPtr<IConnectionPoint> sourcePoint;
     ComPtr<IConnectionPoint> targetPoint;
     const DWORD sourceCookie = Connect(source, sourceEvents.get(), sourcePoint);
@@ -137,12 +125,9 @@ TEST(Container, OLEDragCarriesTheTextToAnotherControl) {
     form.Pump();
     // No mouse button is held: the drag drops at once where the cursor is.
     EXPECT_EQ(Call(source, L"OLEDrag").result, S_OK);
-    const auto count = [](const DropHandler& h, DISPID id) {
-      return std::count(h.raised.begin(), h.raised.end(), id);
-    };
-    EXPECT_EQ(count(*sourceEvents, 14), 1);  // OLEStartDrag
-    EXPECT_EQ(count(*sourceEvents, 10), 1);  // OLECompleteDrag
-    EXPECT_EQ(count(*targetEvents, 11), 1);  // OLEDragDrop
+    EXPECT_EQ(sourceEvents->Count(14), 1);  // OLEStartDrag
+    EXPECT_EQ(sourceEvents->Count(10), 1);  // OLECompleteDrag
+    EXPECT_EQ(targetEvents->Count(11), 1);  // OLEDragDrop
     sourcePoint->Unadvise(sourceCookie);
     targetPoint->Unadvise(targetCookie);
   }

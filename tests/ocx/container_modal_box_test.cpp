@@ -5,7 +5,6 @@
 
 #include "tests/ocx/container_support.h"
 #include "tests/ocx/control_client.h"
-#include "tests/ocx/process_resources.h"
 #include "tests/ocx/resource_expectations.h"
 
 namespace kovra::ocx_test {
@@ -68,17 +67,14 @@ TEST(Container, ABoxOfValidateClosesWithTheFormLeavingNothingBehind) {
   const Closing first = CloseWhileValidateShowsABox();
   EXPECT_NE(first.box, nullptr);
   EXPECT_FALSE(first.answeredByHand);
-  PumpMessages();
-  const ProcessResources before = MeasureProcessResources();
-  for (int i = 0; i < 20; ++i) {
-    const Closing seen = CloseWhileValidateShowsABox();
-    ASSERT_NE(seen.box, nullptr);
-    ASSERT_FALSE(seen.answeredByHand);
-  }
-  PumpMessages();
-  const ProcessResources after = MeasureProcessResources();
-  ExpectNothingLeft(before, after, 64 * 1024);
-  EXPECT_EQ(LibraryCanUnloadNow(), S_OK);
+  ExpectLivesLeaveNothing(
+      20,
+      [](int) {
+        const Closing seen = CloseWhileValidateShowsABox();
+        ASSERT_NE(seen.box, nullptr);
+        ASSERT_FALSE(seen.answeredByHand);
+      },
+      64 * 1024);
 }
 
 }  // namespace

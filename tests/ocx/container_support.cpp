@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "activex/identifiers.h"
 #include "tests/ocx/control_client.h"
 
 namespace kovra::ocx_test {

@@ -18,7 +18,7 @@
 #include "platform/win32/test_support/message_box_recorder.h"
 #include "tests/ocx/container_support.h"
 #include "tests/ocx/control_client.h"
-#include "tests/ocx/process_resources.h"
+#include "tests/ocx/event_recorder.h"
 #include "tests/ocx/resource_expectations.h"
 
 namespace kovra::ocx_test {
@@ -145,7 +145,7 @@ TEST(Container, Text1KeepsItsKeysAndTabGoesBackToTheForm) {
 TEST(Container, AClickOnTheFrameFocusesText1AndRaisesOneClick) {
   const auto made = FormOf(2);
   Form& form = *made;
-  ComPtr<EventCounter> counter = activex::MakeObject<EventCounter>();
+  ComPtr<EventRecorder> counter = activex::MakeObject<EventRecorder>();
   ComPtr<IConnectionPoint> point;
   const DWORD cookie = Connect(form.Automation(1), counter.get(), point);
   const RECT place = form.Site(1).place;
@@ -228,7 +228,7 @@ TEST(Container, FrozenEventsWaitForTheThaw) {
   const auto made = FormOf(1);
   Form& form = *made;
   IDispatch* control = form.Automation(0);
-  ComPtr<EventCounter> counter = activex::MakeObject<EventCounter>();
+  ComPtr<EventRecorder> counter = activex::MakeObject<EventRecorder>();
   ComPtr<IConnectionPoint> point;
   const DWORD cookie = Connect(control, counter.get(), point);
   const auto ole = ComPtr<IOleObject>(form.Control(0)).As<IOleControl>();
@@ -301,7 +301,7 @@ TEST(Container, AssistiveTechnologySeesTheFieldAndPressesTheSpinButtons) {
 }
 
 TEST(Container, AThousandFormsLeaveNothingBehind) {
-  const auto live = [] {
+  const auto live = [](int) {
     const auto made = FormOf(2);
     Form& form = *made;
     form.Control(0)->DoVerb(OLEIVERB_UIACTIVATE, nullptr, &form.Site(0), 0, form.Window(),
@@ -309,14 +309,8 @@ TEST(Container, AThousandFormsLeaveNothingBehind) {
     form.Type(L"5");
     form.PressKey(VK_TAB);
   };
-  for (int i = 0; i < 20; ++i) live();
-  PumpMessages();
-  const ProcessResources before = MeasureProcessResources();
-  for (int i = 0; i < 1000; ++i) live();
-  PumpMessages();
-  const ProcessResources after = MeasureProcessResources();
-  ExpectNothingLeft(before, after, 64 * 1024);
-  EXPECT_EQ(LibraryCanUnloadNow(), S_OK);
+  for (int i = 0; i < 20; ++i) live(i);
+  ExpectLivesLeaveNothing(1000, live, 64 * 1024);
 }
 
 }  // namespace

@@ -7,13 +7,12 @@
 #include <olectl.h>
 
 #include <functional>
-#include <map>
 #include <vector>
 
 #include "activex/com_object.h"
 #include "activex/identifiers.h"
-#include "activex/untyped_dispatch.h"
 #include "tests/ocx/control_client.h"
+#include "tests/ocx/event_recorder.h"
 
 namespace kovra::ocx_test {
 namespace {
@@ -23,35 +22,11 @@ using activex::ComObject;
 using activex::InterfaceEntry;
 using activex::MakeObject;
 
-// A client's event sink for `__KovraDouble`: counts the events by identifier and lets a test
-// act on each.
-class EventSink final : public ComObject<EventSink, activex::UntypedDispatch<>> {
- public:
-  static std::span<const InterfaceEntry<EventSink>> Interfaces() {
-    static const InterfaceEntry<EventSink> rows[] = {
-        Answers<EventSink, IDispatch>(),
-        {&activex::kEventInterface.id,
-         [](EventSink& sink) -> IUnknown* { return static_cast<IDispatch*>(&sink); }}};
-    return rows;
-  }
-
-  std::function<void(DISPID id, DISPPARAMS& parameters)> onEvent;
-  std::map<DISPID, int> counts;
-  std::vector<VARTYPE> keyPressTypes;
-
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
-                                   EXCEPINFO*, UINT*) override {
-    ++counts[id];
-    if (id == kKeyPress) keyPressTypes.push_back(parameters->rgvarg[0].vt);
-    if (onEvent) onEvent(id, *parameters);
-    return S_OK;
-  }
-
-  static constexpr DISPID kChange = 1;
-  static constexpr DISPID kKeyDown = 4;
-  static constexpr DISPID kKeyPress = 5;
-  static constexpr DISPID kKeyUp = 6;
-};
+// The events the tests watch, by dispatch identifier.
+constexpr DISPID kChange = 1;
+constexpr DISPID kKeyDown = 4;
+constexpr DISPID kKeyPress = 5;
+constexpr DISPID kKeyUp = 6;
 
 // A client's property notification sink: the identifiers it was told of, in order.
 class NotifySink final : public ComObject<NotifySink, IPropertyNotifySink> {
@@ -120,38 +95,42 @@ class Events : public ::testing::Test {
 };
 
 TEST_F(Events, EverySinkHearsTheKeysAndARefusedKeyIsNotInserted) {
-  ComPtr<EventSink> refusing = MakeObject<EventSink>();
-  ComPtr<EventSink> counting = MakeObject<EventSink>();
+  ComPtr<EventRecorder> refusing = MakeObject<EventRecorder>();
+  ComPtr<EventRecorder> counting = MakeObject<EventRecorder>();
   refusing->onEvent = [](DISPID id, DISPPARAMS& parameters) {
-    if (id != EventSink::kKeyPress) return;
+    if (id != kKeyPress) return;
     ASSERT_EQ(parameters.cArgs, 1u);
     ASSERT_EQ(parameters.rgvarg[0].vt, VT_I2 | VT_BYREF);
     if (*parameters.rgvarg[0].piVal == L'5') *parameters.rgvarg[0].piVal = 0;
+  };
+  std::vector<VARTYPE> keyPressTypes;
+  counting->onEvent = [&](DISPID id, DISPPARAMS& parameters) {
+    if (id == kKeyPress) keyPressTypes.push_back(parameters.rgvarg[0].vt);
   };
   ASSERT_NE(Connect(control_.get(), activex::kEventInterface.id, refusing.get()), 0u);
   ASSERT_NE(Connect(control_.get(), activex::kEventInterface.id, counting.get()), 0u);
 
   Type(edit_, L"152");
-  for (EventSink* sink : {refusing.get(), counting.get()}) {
-    EXPECT_EQ(sink->counts[EventSink::kKeyDown], 3);
-    EXPECT_EQ(sink->counts[EventSink::kKeyPress], 3);
-    EXPECT_EQ(sink->counts[EventSink::kKeyUp], 3);
-    EXPECT_GE(sink->counts[EventSink::kChange], 2);
+  for (EventRecorder* sink : {refusing.get(), counting.get()}) {
+    EXPECT_EQ(sink->Count(kKeyDown), 3);
+    EXPECT_EQ(sink->Count(kKeyPress), 3);
+    EXPECT_EQ(sink->Count(kKeyUp), 3);
+    EXPECT_GE(sink->Count(kChange), 2);
   }
-  EXPECT_EQ(counting->keyPressTypes, std::vector<VARTYPE>(3, VT_I2 | VT_BYREF));
+  EXPECT_EQ(keyPressTypes, std::vector<VARTYPE>(3, VT_I2 | VT_BYREF));
   const std::wstring value = Text(control_.get(), L"Value");
   EXPECT_EQ(value.find(L'5'), std::wstring::npos) << testing::PrintToString(value);
   EXPECT_NE(value.find(L"12"), std::wstring::npos) << testing::PrintToString(value);
 
-  const int changes = counting->counts[EventSink::kChange];
+  const int changes = counting->Count(kChange);
   ASSERT_EQ(Put(control_.get(), L"Value", Value(L"7")).result, S_OK);
-  EXPECT_GT(counting->counts[EventSink::kChange], changes);
+  EXPECT_GT(counting->Count(kChange), changes);
 }
 
 TEST_F(Events, SinksMayDisconnectThemselvesAndOthersWhileTheyHandleAnEvent) {
-  ComPtr<EventSink> leaving = MakeObject<EventSink>();
-  ComPtr<EventSink> staying = MakeObject<EventSink>();
-  ComPtr<EventSink> dropped = MakeObject<EventSink>();
+  ComPtr<EventRecorder> leaving = MakeObject<EventRecorder>();
+  ComPtr<EventRecorder> staying = MakeObject<EventRecorder>();
+  ComPtr<EventRecorder> dropped = MakeObject<EventRecorder>();
   const ComPtr<IConnectionPoint> point = PointOf(control_.get(), activex::kEventInterface.id);
   DWORD leavingCookie = 0;
   DWORD staysCookie = 0;
@@ -160,12 +139,12 @@ TEST_F(Events, SinksMayDisconnectThemselvesAndOthersWhileTheyHandleAnEvent) {
   ASSERT_EQ(point->Advise(staying.get(), &staysCookie), S_OK);
   ASSERT_EQ(point->Advise(dropped.get(), &droppedCookie), S_OK);
   leaving->onEvent = [&](DISPID id, DISPPARAMS&) {
-    if (id == EventSink::kKeyPress) {
+    if (id == kKeyPress) {
       EXPECT_EQ(point->Unadvise(leavingCookie), S_OK);
     }
   };
   staying->onEvent = [&](DISPID id, DISPPARAMS&) {
-    if (id == EventSink::kKeyPress && droppedCookie != 0) {
+    if (id == kKeyPress && droppedCookie != 0) {
       EXPECT_EQ(point->Unadvise(droppedCookie), S_OK);
       droppedCookie = 0;
     }
@@ -173,9 +152,9 @@ TEST_F(Events, SinksMayDisconnectThemselvesAndOthersWhileTheyHandleAnEvent) {
   leaving.Reset();  // the connection holds the only reference it has now
 
   Type(edit_, L"12");
-  EXPECT_EQ(staying->counts[EventSink::kKeyPress], 2);
+  EXPECT_EQ(staying->Count(kKeyPress), 2);
   // The sink dropped during the first key had the event already on its way to it.
-  EXPECT_EQ(dropped->counts[EventSink::kKeyPress], 1);
+  EXPECT_EQ(dropped->Count(kKeyPress), 1);
   ComPtr<IEnumConnections> connections;
   ASSERT_EQ(point->EnumConnections(connections.Put()), S_OK);
   CONNECTDATA data[4] = {};
@@ -187,15 +166,15 @@ TEST_F(Events, SinksMayDisconnectThemselvesAndOthersWhileTheyHandleAnEvent) {
 }
 
 TEST_F(Events, ASinkMayLetGoOfTheLastReferenceToTheControlInsideAHandler) {
-  ComPtr<EventSink> sink = MakeObject<EventSink>();
+  ComPtr<EventRecorder> sink = MakeObject<EventRecorder>();
   ASSERT_NE(Connect(control_.get(), activex::kEventInterface.id, sink.get()), 0u);
   IDispatch* last = control_.Detach();
   sink->onEvent = [&](DISPID id, DISPPARAMS&) {
-    if (id == EventSink::kKeyPress && last != nullptr) std::exchange(last, nullptr)->Release();
+    if (id == kKeyPress && last != nullptr) std::exchange(last, nullptr)->Release();
   };
   Type(edit_, L"34");  // the control's own code runs on after the handler, its window too
   EXPECT_EQ(last, nullptr);
-  EXPECT_EQ(sink->counts[EventSink::kKeyUp], 2);
+  EXPECT_EQ(sink->Count(kKeyUp), 2);
   PumpMessages();  // back in the message loop, the control goes
   EXPECT_FALSE(::IsWindow(edit_));
   EXPECT_EQ(LibraryCanUnloadNow(), S_OK);

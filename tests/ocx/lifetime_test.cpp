@@ -7,10 +7,9 @@
 
 #include "activex/com_object.h"
 #include "activex/identifiers.h"
-#include "activex/untyped_dispatch.h"
 #include "platform/win32/test_support/message_box_recorder.h"
+#include "tests/ocx/event_recorder.h"
 #include "tests/ocx/persistence_support.h"
-#include "tests/ocx/process_resources.h"
 #include "tests/ocx/resource_expectations.h"
 
 namespace kovra::ocx_test {
@@ -20,23 +19,6 @@ constexpr int kCycles = 10000;
 constexpr int kWarmUp = 50;  // the system's own caches fill in the first cycles
 // Heap growth that stays below what a leak of one block a cycle would leave.
 constexpr std::size_t kHeapSlack = 64 * 1024;
-
-class KeySink final : public activex::ComObject<KeySink, activex::UntypedDispatch<>> {
- public:
-  static std::span<const activex::InterfaceEntry<KeySink>> Interfaces() {
-    static const activex::InterfaceEntry<KeySink> rows[] = {
-        activex::Answers<KeySink, IDispatch>(),
-        {&activex::kEventInterface.id,
-         [](KeySink& sink) -> IUnknown* { return static_cast<IDispatch*>(&sink); }}};
-    return rows;
-  }
-  int events = 0;
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                   UINT*) override {
-    ++events;
-    return S_OK;
-  }
-};
 
 // One control's life: its windows and properties and its font object; every tenth one an event
 // connection with a typed key and a saved form; every hundredth a load, a picture and a repaint.
@@ -51,13 +33,13 @@ void Live(int cycle, const std::vector<std::byte>& form) {
   ComPtr<IConnectionPoint> point;
   ASSERT_EQ(control->QueryInterface(IID_IConnectionPointContainer, container.PutVoid()), S_OK);
   ASSERT_EQ(container->FindConnectionPoint(activex::kEventInterface.id, point.Put()), S_OK);
-  ComPtr<KeySink> sink = activex::MakeObject<KeySink>();
+  ComPtr<EventRecorder> sink = activex::MakeObject<EventRecorder>();
   DWORD cookie = 0;
   ASSERT_EQ(point->Advise(sink.get(), &cookie), S_OK);
   const HWND edit =
       reinterpret_cast<HWND>(static_cast<LONG_PTR>(Get(control.get(), L"hWnd").value.get().lVal));
   ::SendMessageW(edit, WM_CHAR, L'7', 0);
-  ASSERT_GT(sink->events, 0);
+  ASSERT_FALSE(sink->raised.empty());
   if (cycle % 2 == 0) {
     ASSERT_EQ(point->Unadvise(cookie), S_OK);  // otherwise the control lets the sink go
   }
@@ -79,16 +61,8 @@ TEST(Lifetime, TenThousandControlsLeaveNothingBehind) {
     form = SavedForm(source.get());
   }
   for (int i = 0; i < kWarmUp; ++i) Live(i, form);
-  PumpMessages();
-  const ProcessResources before = MeasureProcessResources();
-  for (int i = 0; i < kCycles; ++i) {
-    Live(i, form);
-    if (::testing::Test::HasFatalFailure()) FAIL() << "cycle " << i;
-  }
-  PumpMessages();
-  const ProcessResources after = MeasureProcessResources();
-  ExpectNothingLeft(before, after, kHeapSlack);
-  EXPECT_EQ(LibraryCanUnloadNow(), S_OK);
+  ExpectLivesLeaveNothing(
+      kCycles, [&](int cycle) { Live(cycle, form); }, kHeapSlack);
   EXPECT_TRUE(boxes.Recorded().empty());
 }
 
