@@ -39,7 +39,6 @@ class Embedding {
   HRESULT DeactivateUserInterface();
   HRESULT DeactivateInPlace();
   bool InPlaceActive() const { return inPlaceSite_ != nullptr; }
-  bool UserInterfaceActive() const { return uiActive_; }
   // Shows or hides the control's window (the container's show and hide verbs).
   void Show(bool visible);
 
@@ -55,7 +54,6 @@ class Embedding {
   void EnableModeless(bool enable);
 
   // The container's top-level frame, for accelerators and modeless state (may be empty).
-  IOleInPlaceFrame* Frame() const { return frame_.get(); }
 
  private:
   void Observe(bool on);

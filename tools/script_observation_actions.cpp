@@ -87,14 +87,6 @@ void ScriptRunner::State(const Arguments& /*args*/) {
   }
 }
 
-std::vector<std::wstring> ScriptRunner::TakeEvents() {
-  std::vector<std::wstring> words;
-  for (const auto& entry : Take(eventsSeen_)) {
-    if (std::wstring word = EventWord(entry); !word.empty()) words.push_back(std::move(word));
-  }
-  return words;
-}
-
 void ScriptRunner::Expect(const Arguments& args) {
   const std::wstring& what = args[0];
   const auto joined = [](auto first, auto last) {

@@ -120,9 +120,6 @@ class ScriptRunner {
   void Record(headless::Journal::Entry entry);
   // The journal entries after `seen`, which then moves to the end.
   std::vector<headless::Journal::Entry> Take(std::size_t& seen);
-  // The raised events, message boxes, errors and kept focus since they were last checked or
-  // printed, as `expect events` writes them.
-  std::vector<std::wstring> TakeEvents();
   void Fail(const std::string& what);
 
   std::ostream& out_;
