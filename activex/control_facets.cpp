@@ -9,6 +9,7 @@
 #include "activex/control_object.h"
 #include "activex/identifiers.h"
 #include "activex/registration_table.h"
+#include "activex/view_object_facet.h"
 
 namespace kovra::activex {
 namespace {
@@ -96,7 +97,7 @@ HRESULT STDMETHODCALLTYPE QuickActivateFacet::QuickActivate(QACONTAINER* contain
     control->dwPropNotifyCookie = Connect(points.Notifications(), container->pPropertyNotifySink);
     control->dwEventCookie = Connect(points.Events(), container->pUnkEventSink);
     control->dwMiscStatus = MiscStatus();
-    control->dwViewStatus = VIEWSTATUS_OPAQUE | VIEWSTATUS_SOLIDBKGND;
+    control->dwViewStatus = kViewStatus;
     control->dwPointerActivationPolicy = 0;
     return S_OK;
   });

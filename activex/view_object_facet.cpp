@@ -5,11 +5,6 @@
 #include "activex/control_rendering.h"
 
 namespace kovra::activex {
-namespace {
-
-constexpr DWORD kViewStatus = VIEWSTATUS_OPAQUE | VIEWSTATUS_SOLIDBKGND;
-
-}  // namespace
 
 HRESULT STDMETHODCALLTYPE ViewObjectFacet::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC,
                                                 HDC target, LPCRECTL bounds, LPCRECTL,

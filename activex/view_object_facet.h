@@ -11,6 +11,10 @@
 
 namespace kovra::activex {
 
+// What the control's view is to a container: it paints every pixel of its rectangle, in solid
+// colours (IViewObjectEx::GetViewStatus and IQuickActivate tell it alike).
+inline constexpr DWORD kViewStatus = VIEWSTATUS_OPAQUE | VIEWSTATUS_SOLIDBKGND;
+
 class ViewObjectFacet final : public Facet<IViewObjectEx> {
  public:
   using Facet::Facet;

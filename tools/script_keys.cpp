@@ -41,8 +41,6 @@ constexpr std::array<LayoutKey, 22> kUsLayout{{
     {221, L']', L'}'}, {222, L'\'', L'"'},
 }};
 
-constexpr std::int16_t kPacketKey = 231;  // VK_PACKET
-
 // The number after "name=" in `word`, within `low`..`high`.
 std::int16_t SettingNumber(std::wstring_view word, int low, int high) {
   const std::string digits = ToUtf8(word.substr(word.find(L'=') + 1));

@@ -11,6 +11,9 @@
 
 namespace kovra::tools {
 
+// VK_PACKET: a character that arrives without a key of its own.
+inline constexpr std::int16_t kPacketKey = 231;
+
 struct KeyStroke {
   std::int16_t keyCode;  // virtual-key code
   std::int16_t shift;    // 1 Shift, 2 Ctrl, 4 Alt

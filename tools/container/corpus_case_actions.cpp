@@ -17,8 +17,6 @@ namespace {
 using activex::ComVariant;
 using tools::ScriptError;
 
-constexpr std::int16_t kPacketKey = 231;  // VK_PACKET: a character sent without a key
-
 // A value of `set` as the saved properties hold it: True and False as Booleans, colours
 // ("&H80000005") as 32-bit integers, numbers (written with ".") as doubles, anything else as a
 // text; loading converts each to the property's type.
@@ -136,8 +134,8 @@ void CorpusCase::Type(const Words& args) {
   for (const std::wstring& word : args) {
     for (const wchar_t c : Local(word)) {
       const tools::KeyStroke k = tools::TypedKey(c);
-      if (k.keyCode == kPacketKey) {
-        form_->PressKeyWithCharacter(kPacketKey, k.shift, k.character);
+      if (k.keyCode == tools::kPacketKey) {
+        form_->PressKeyWithCharacter(tools::kPacketKey, k.shift, k.character);
       } else {
         form_->PressKey(static_cast<UINT>(k.keyCode), k.shift);
       }

@@ -6,6 +6,7 @@
 
 #include "activex/com_values.h"
 #include "activex/untyped_dispatch.h"
+#include "tools/container/late_binding.h"
 
 namespace kovra::container {
 namespace {
@@ -15,15 +16,8 @@ using activex::ComPtr;
 
 // The text of an event argument, by reference or not.
 std::wstring ArgumentText(const VARIANT& argument) {
-  VARIANT value;
-  ::VariantInit(&value);
-  std::wstring text = L"?";
   if ((argument.vt & VT_BYREF) != 0 && (argument.vt & ~VT_BYREF) == VT_DISPATCH) return L"<object>";
-  if (SUCCEEDED(::VariantChangeType(&value, const_cast<VARIANT*>(&argument), 0, VT_BSTR))) {
-    text.assign(value.bstrVal, ::SysStringLen(value.bstrVal));
-  }
-  ::VariantClear(&value);
-  return text;
+  return TextOf(argument);
 }
 
 class Sink final : public activex::UntypedDispatch<> {
