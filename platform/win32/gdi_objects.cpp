@@ -42,6 +42,30 @@ MemoryDC::~MemoryDC() {
   }
 }
 
+std::optional<Bitmap> CopyPixels(HDC source, const RECT& area) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return std::nullopt;
+  void* bits = nullptr;
+  const GdiObject bitmap = CreateColourBitmap(width, height, &bits);
+  const MemoryDC canvas(nullptr);
+  if (bitmap.get() == nullptr || canvas.get() == nullptr) return std::nullopt;
+  {
+    const Selection picture(canvas.get(), bitmap.get());
+    if (!::BitBlt(canvas.get(), 0, 0, width, height, source, area.left, area.top, SRCCOPY)) {
+      return std::nullopt;
+    }
+  }
+  ::GdiFlush();
+  Bitmap copy{width, height, std::vector<Rgb>(static_cast<std::size_t>(width) * height)};
+  const auto* pixels = static_cast<const DWORD*>(bits);  // 0x00RRGGBB, top-down
+  for (std::size_t i = 0; i < copy.pixels.size(); ++i) {
+    const DWORD p = pixels[i];
+    copy.pixels[i] = MakeRgb((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+  }
+  return copy;
+}
+
 GdiObject CreateColourBitmap(int width, int height, void** bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;

@@ -6,6 +6,10 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "platform/drawing.h"
+
 namespace kovra::win32 {
 
 // GDI objects (pens, bitmaps, memory contexts) made by these owners and not yet released.
@@ -58,5 +62,9 @@ class Selection {
 
 // A top-down 32-bit DIB section of `width` × `height` (the bits stay exact in every colour).
 GdiObject CreateColourBitmap(int width, int height, void** bits = nullptr);
+
+// The pixels of `area` of `source` (a window's or the screen's device context) as they show
+// now; nothing when the area is empty or cannot be read.
+std::optional<Bitmap> CopyPixels(HDC source, const RECT& area);
 
 }  // namespace kovra::win32

@@ -12,6 +12,7 @@
 #include <uxtheme.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "control/property_access.h"
 #include "core/member_table.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/win32/gdi_objects.h"
 #include "tests/ocx/container_support.h"
 #include "tests/ocx/control_client.h"
 #include "tools/control_picture.h"
@@ -64,29 +66,13 @@ const std::vector<std::pair<const wchar_t*, long>> kColours{{L"BackColor", 0x00F
 // the fonts, so that neither side grows.
 constexpr RECT kPlace{10, 10, 130, 40};
 
-// The control's window as the screen shows it, in the platform's colour order (0x00BBGGRR).
+// The control's window as the screen shows it.
 Bitmap OnScreen(HWND window) {
   const SIZE size = ClientSize(window);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HDC memory = ::CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
   HDC screen = ::GetDC(window);
-  ::BitBlt(memory, 0, 0, size.cx, size.cy, screen, 0, 0, SRCCOPY);
+  std::optional<Bitmap> pixels = win32::CopyPixels(screen, {0, 0, size.cx, size.cy});
   ::ReleaseDC(window, screen);
-  ::GdiFlush();
-  Bitmap picture{size.cx, size.cy, std::vector<Rgb>(static_cast<std::size_t>(size.cx * size.cy))};
-  const auto* pixels = static_cast<const DWORD*>(bits);
-  for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
-    const DWORD p = pixels[i];
-    picture.pixels[i] = MakeRgb((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-  }
-  ::SelectObject(memory, old);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  return picture;
+  return pixels ? *std::move(pixels) : Bitmap{};
 }
 
 // Whether the system draws with a visual style here, as the control asks it.
