@@ -32,9 +32,7 @@ if [ ! -f "$prefix/system.reg" ]; then
     exit 1
   }
   # The screenshot reads the form's pixels: Wine's X11 driver, not the null one, draws here.
-  WINEPREFIX=$prefix wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f \
-    </dev/null >>"$prefix.log" 2>&1
-  kovra_stop_server "$prefix"
+  kovra_use_x11_driver "$prefix"
 fi
 rm -f out/demo/*.bmp
 

@@ -233,8 +233,7 @@ kovra_stop_server "$prefix"
 # The container tests compare the control's drawing with the pixels of its window, which Wine's
 # null display driver does not keep: they run on a virtual X display with the X11 driver.
 start_scenario container
-in_prefix wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f
-kovra_stop_server "$prefix"
+kovra_use_x11_driver "$prefix"
 echo "== nothing registered, on a virtual display: the control on a form"
 runner=(xvfb-run -a -s "-screen 0 1024x768x24")
 run_tests none 'Container.*' 900

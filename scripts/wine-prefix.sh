@@ -50,6 +50,18 @@ kovra_stop_server() {
   WINEPREFIX="$1" wineserver -k >/dev/null 2>&1 || true
 }
 
+# kovra_use_x11_driver PREFIX: Wine's X11 driver draws in PREFIX from now on (programs whose
+# pixels are read need it), its output going to PREFIX.log. The prefix's server is ended, so
+# that the next program starts one on the display it is given: a server started without a
+# display keeps a driver that makes no windows.
+kovra_use_x11_driver() {
+  local status=0
+  WINEPREFIX="$1" wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f \
+    </dev/null >>"$1.log" 2>&1 || status=$?
+  kovra_stop_server "$1"
+  return "$status"
+}
+
 # kovra_start_workspace NAME: a temporary folder for this invocation's prefixes and logs
 # ($work), and in it a booted prefix that each run copies ($template). At exit every prefix's
 # server is ended and the folder removed, unless KOVRA_WINE_KEEP=1 keeps it (its path is
