@@ -1,5 +1,6 @@
 #include "tools/script_journal.h"
 
+#include <algorithm>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -26,16 +27,6 @@ std::wstring IconName(MessageIcon icon) {
     if (value == icon) return std::wstring(name);
   }
   return L"Unknown";
-}
-
-template <typename Words>
-std::wstring Joined(const Words& words, std::wstring_view between) {
-  std::wstring text;
-  for (const auto& word : words) {
-    if (!text.empty()) text += between;
-    text += word;
-  }
-  return text;
 }
 
 }  // namespace
@@ -101,10 +92,17 @@ std::string EventsMismatch(std::span<const std::wstring> expected,
     if (namesOnly) word = word.substr(0, word.find(L'('));
     actual.push_back(std::move(word));
   }
-  const std::wstring want = Joined(expected, L" ");
-  const std::wstring got = Joined(actual, L" ");
+  const std::wstring want = JoinedWords(expected);
+  const std::wstring got = JoinedWords(actual);
   if (got == want) return {};
   return "expected " + Quoted(want) + ", got " + Quoted(got);
+}
+
+std::string ObservationMismatch(std::wstring_view what, std::span<const std::wstring> expected,
+                                std::span<const std::wstring> actual) {
+  if (std::equal(expected.begin(), expected.end(), actual.begin(), actual.end())) return {};
+  return "expected " + ToUtf8(what) + " " + Quoted(JoinedWords(expected)) + ", got " +
+         Quoted(JoinedWords(actual));
 }
 
 std::string MessagesMismatch(std::span<const std::wstring> expected,
@@ -120,7 +118,7 @@ std::string MessagesMismatch(std::span<const std::wstring> expected,
   }
   if (got == want) return {};
   const auto listed = [](const std::vector<std::wstring>& boxes) {
-    return boxes.empty() ? std::wstring(L"(none)") : Joined(boxes, L" / ");
+    return boxes.empty() ? std::wstring(L"(none)") : JoinedWords(boxes, L" / ");
   };
   return "expected messages " + Quoted(listed(want)) + ", got " + Quoted(listed(got));
 }

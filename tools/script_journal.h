@@ -7,6 +7,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "platform/headless/recording_services.h"
 
@@ -27,6 +28,10 @@ std::string EventLine(const JournalEntry& entry);
 // not read as the `expected` words; empty when they do.
 std::string EventsMismatch(std::span<const std::wstring> expected,
                            std::span<const JournalEntry> entries, bool namesOnly);
+// What `expect WHAT` reports when the control shows the words `actual` where the script
+// expects `expected`; empty when they agree.
+std::string ObservationMismatch(std::wstring_view what, std::span<const std::wstring> expected,
+                                std::span<const std::wstring> actual);
 // What `expect message` reports when the message boxes among `entries` are not those of
 // `expected`, pairs of an icon name and a text (none for `expect no-message`); empty when
 // they are.

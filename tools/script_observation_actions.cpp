@@ -89,11 +89,6 @@ void ScriptRunner::State(const Arguments& /*args*/) {
 
 void ScriptRunner::Expect(const Arguments& args) {
   const std::wstring& what = args[0];
-  const auto joined = [](auto first, auto last) {
-    std::wstring text;
-    for (auto i = first; i != last; ++i) text += (text.empty() ? L"" : L" ") + *i;
-    return text;
-  };
   if (what == L"events" || what == L"event-names") {
     const auto fresh = Take(eventsSeen_);
     const std::span<const std::wstring> expected(args.begin() + 1, args.end());
@@ -115,13 +110,12 @@ void ScriptRunner::Expect(const Arguments& args) {
       for (std::wstring& word : expected) word = Local(word);
     }
     try {
-      const Arguments actual = o.read(*this);
-      if (actual != expected) {
-        Fail("expected " + ToUtf8(what) + " " + Quoted(joined(expected.begin(), expected.end())) +
-             ", got " + Quoted(joined(actual.begin(), actual.end())));
+      if (std::string failure = ObservationMismatch(what, expected, o.read(*this));
+          !failure.empty()) {
+        Fail(failure);
       }
     } catch (const ControlError& e) {
-      Fail("expected " + ToUtf8(what) + " " + Quoted(joined(expected.begin(), expected.end())) +
+      Fail("expected " + ToUtf8(what) + " " + Quoted(JoinedWords(expected)) +
            ", reading it failed with " + Failure(e));
     }
     return;

@@ -114,6 +114,15 @@ OleColor ScriptColour(const std::wstring& text) {
   return static_cast<OleColor>(ScriptNumber(text));
 }
 
+std::wstring JoinedWords(std::span<const std::wstring> words, std::wstring_view between) {
+  std::wstring text;
+  for (const std::wstring& word : words) {
+    if (!text.empty()) text += between;
+    text += word;
+  }
+  return text;
+}
+
 std::wstring TruthText(bool value) { return value ? L"True" : L"False"; }
 
 std::wstring WithSeparators(std::wstring_view enUs, const Separators& separators) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -35,6 +36,9 @@ std::int16_t ScriptInt16(const std::wstring& text);
 Boolean16 ScriptBoolean(const std::wstring& text);
 // "&H80000005", "&HC00000" or a decimal number.
 OleColor ScriptColour(const std::wstring& text);
+
+// The words one after another with `between` (a blank) between them.
+std::wstring JoinedWords(std::span<const std::wstring> words, std::wstring_view between = L" ");
 
 // How scripts write a truth: "True" or "False".
 std::wstring TruthText(bool value);

@@ -31,12 +31,6 @@ constexpr Observation kObservations[] = {
     {L"clipboard", 1, true},
 };
 
-std::wstring Joined(std::span<const std::wstring> words) {
-  std::wstring text;
-  for (const std::wstring& word : words) text += (text.empty() ? L"" : L" ") + word;
-  return text;
-}
-
 }  // namespace
 
 std::vector<std::wstring> CorpusCase::Observe(const std::wstring& what) {
@@ -102,13 +96,13 @@ void CorpusCase::Expect(const Words& args) {
       for (std::wstring& word : want) word = Local(word);
     }
     try {
-      const Words actual = Observe(what);
-      if (actual != want) {
-        Fail("expected " + tools::ToUtf8(what) + " " + tools::Quoted(Joined(want)) + ", got " +
-             tools::Quoted(Joined(actual)));
+      if (std::string failure = tools::ObservationMismatch(what, want, Observe(what));
+          !failure.empty()) {
+        Fail(failure);
       }
     } catch (const std::runtime_error& e) {
-      Fail("expected " + tools::ToUtf8(what) + " " + tools::Quoted(Joined(want)) + ", " + e.what());
+      Fail("expected " + tools::ToUtf8(what) + " " + tools::Quoted(tools::JoinedWords(want)) +
+           ", " + e.what());
     }
     return;
   }
