@@ -185,7 +185,7 @@ void Embedding::Observe(bool on) {
       [this](win32::FocusChange change, HWND other) { OnFocus(change, other, true); });
   text1.SetFocusObserver(
       [this](win32::FocusChange change, HWND other) { OnFocus(change, other, false); });
-  surface.SetSizeRequest([this](int width, int height) { RequestSize(width, height); });
+  surface.SetSizeRequest([this](int width, int height) { return RequestSize(width, height); });
   surface.SetObjectRequest([this](WPARAM wParam, LPARAM lParam) {
     return AnswerAccessibleRequest(object_, wParam, lParam);
   });
@@ -242,9 +242,8 @@ bool Embedding::Inside(HWND window) const {
   return window == surface || ::IsChild(surface, window) != FALSE;
 }
 
-void Embedding::RequestSize(int widthPixels, int heightPixels) {
-  if (requestingSize_) return;  // the container's answer is being applied: take it
-  HWND surface = SurfaceWindow();
+bool Embedding::RequestSize(int widthPixels, int heightPixels) {
+  if (requestingSize_) return true;  // the container's answer is being applied: take it
   RECT wanted = place_;
   wanted.right = wanted.left + widthPixels;
   wanted.bottom = wanted.top + heightPixels;
@@ -252,12 +251,10 @@ void Embedding::RequestSize(int widthPixels, int heightPixels) {
   const HRESULT asked = inPlaceSite_ ? inPlaceSite_->OnPosRectChange(&wanted)
                                      : E_NOTIMPL;  // grants by SetObjectRects
   requestingSize_ = false;
-  if (FAILED(asked)) {
-    // No container decides: the control takes the size itself, as it would on its own.
-    place_ = wanted;
-    ::SetWindowPos(surface, nullptr, 0, 0, widthPixels, heightPixels,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  if (SUCCEEDED(asked)) return true;
+  // No container decides: the control takes the size itself, as it would on its own.
+  place_ = wanted;
+  return false;
 }
 
 HWND Embedding::SurfaceWindow() const {

@@ -53,15 +53,14 @@ class Embedding {
   HWND DialogOwner() const;
   void EnableModeless(bool enable);
 
-  // The container's top-level frame, for accelerators and modeless state (may be empty).
-
  private:
   void Observe(bool on);
   void OnFocus(win32::FocusChange change, HWND other, bool surface);
   void FocusEntered(bool surface);
   void FocusLeft();
   bool Inside(HWND window) const;
-  void RequestSize(int widthPixels, int heightPixels);
+  // Asks the container for a new size; false when no container decides it.
+  bool RequestSize(int widthPixels, int heightPixels);
   HWND SurfaceWindow() const;
   HWND Text1Window() const;
 

@@ -77,8 +77,9 @@ class Win32Surface final : public ControlSurface {
   void SetFocusObserver(FocusObserver observer) { focusObserver_ = std::move(observer); }
   // Whoever places the control decides its size: a height change the control makes (the height
   // rules) is asked of `request` with the whole new size in pixels, and the surface takes the
-  // size it is then given. Empty: the surface resizes itself.
-  using SizeRequest = std::function<void(int widthPixels, int heightPixels)>;
+  // size it is then given. When nobody decides (empty, or the request answers false) the surface
+  // resizes itself.
+  using SizeRequest = std::function<bool(int widthPixels, int heightPixels)>;
   void SetSizeRequest(SizeRequest request) { sizeRequest_ = std::move(request); }
   // Answers WM_GETOBJECT for the window (a result of 0: the system answers as usual; empty:
   // nobody asks).

@@ -78,10 +78,7 @@ void Win32Surface::SetHeightTwips(float twips) {
       static_cast<int>(std::lround(twips * PixelsPerInch(LOGPIXELSY) / kTwipsPerInch));
   const SIZE size = ClientSize(window_.get());
   if (height == size.cy) return;
-  if (sizeRequest_) {
-    sizeRequest_(size.cx, height);
-    return;
-  }
+  if (sizeRequest_ && sizeRequest_(size.cx, height)) return;
   // WM_SIZE arrives before SetWindowPos returns and runs the resize handler.
   ::SetWindowPos(window_.get(), nullptr, 0, 0, size.cx, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
