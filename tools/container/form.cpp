@@ -49,14 +49,13 @@ Form::~Form() { CloseAll(); }
 int Form::Place(const ComPtr<IOleObject>& control, const RECT& place, bool initialised) {
   if (!control) return -1;
   ComPtr<FormSite> site = activex::MakeObject<FormSite>(window_.get(), *frame_, policy_, place);
-  site->siblings = &siteList_;
+  site->siblings = &sites_;
   control->SetClientSite(site.get());  // first, as the control's status asks
   if (!initialised) {
     if (auto persist = control.As<IPersistStreamInit>()) persist->InitNew();
   }
   site->control = control;
   sites_.push_back(site);
-  siteList_.push_back(site.get());
   RECT r = place;
   if (FAILED(
           control->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site.get(), 0, window_.get(), &r))) {
@@ -212,7 +211,6 @@ void Form::CloseAll() {
     site->siblings = nullptr;
   }
   sites_.clear();
-  siteList_.clear();
   frame_.Reset();
   window_.reset();
   Pump();

@@ -84,7 +84,6 @@ class Form {
   win32::UniqueWindow window_;
   ComPtr<FormFrame> frame_;
   std::vector<ComPtr<FormSite>> sites_;
-  std::vector<FormSite*> siteList_;
   std::vector<std::function<void()>> buttons_;
   HWND log_ = nullptr;
   bool translating_ = true;  // the message loop makes characters from key-downs

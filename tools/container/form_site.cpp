@@ -111,8 +111,8 @@ HRESULT STDMETHODCALLTYPE FormSite::OnUIActivate() {
   log.push_back(L"OnUIActivate");
   // One control of a form is UI-active at a time: the one before gives way.
   if (siblings != nullptr) {
-    for (FormSite* other : *siblings) {
-      if (other != this && other->uiActive && other->control) {
+    for (const ComPtr<FormSite>& other : *siblings) {
+      if (other.get() != this && other->uiActive && other->control) {
         if (auto object = other->control.As<IOleInPlaceObject>()) object->UIDeactivate();
       }
     }

@@ -63,7 +63,7 @@ class FormSite final : public activex::ComObject<FormSite, IOleClientSite, IOleI
   RECT place;
   int toolTipReads = 0;
   // The sites of the form, so that the one that becomes UI-active deactivates the others.
-  std::vector<FormSite*>* siblings = nullptr;
+  const std::vector<activex::ComPtr<FormSite>>* siblings = nullptr;
   activex::ComPtr<IOleObject> control;  // set by the form once the control has its site
   bool uiActive = false;
 
