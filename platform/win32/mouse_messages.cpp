@@ -14,14 +14,6 @@ std::int16_t ShiftOf(WPARAM keys) {
   return shift;
 }
 
-std::int16_t ButtonsHeld(WPARAM keys) {
-  std::int16_t buttons = 0;
-  if ((keys & MK_LBUTTON) != 0) buttons |= mouse_button::Left;
-  if ((keys & MK_RBUTTON) != 0) buttons |= mouse_button::Right;
-  if ((keys & MK_MBUTTON) != 0) buttons |= 4;
-  return buttons;
-}
-
 WPARAM KeysOf(std::int16_t buttons, std::int16_t shift) {
   WPARAM keys = 0;
   if ((buttons & mouse_button::Left) != 0) keys |= MK_LBUTTON;
@@ -33,6 +25,14 @@ WPARAM KeysOf(std::int16_t buttons, std::int16_t shift) {
 }
 
 }  // namespace
+
+std::int16_t ButtonsHeld(WPARAM keys) {
+  std::int16_t buttons = 0;
+  if ((keys & MK_LBUTTON) != 0) buttons |= mouse_button::Left;
+  if ((keys & MK_RBUTTON) != 0) buttons |= mouse_button::Right;
+  if ((keys & MK_MBUTTON) != 0) buttons |= 4;
+  return buttons;
+}
 
 std::optional<MouseNotification> DecodeMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const auto x = static_cast<float>(static_cast<short>(LOWORD(lParam)));

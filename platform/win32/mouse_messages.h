@@ -11,6 +11,9 @@
 
 namespace kovra::win32 {
 
+// The mouse buttons a message's or a drag's key state says are held (Left 1, Right 2, Middle 4).
+std::int16_t ButtonsHeld(WPARAM keys);
+
 struct MouseNotification {
   MouseAction action;
   std::int16_t button;  // the button pressed or released; for a move, the buttons held

@@ -44,30 +44,37 @@ const WindowClass& ClipboardClass() {
 Win32Clipboard::Win32Clipboard()
     : window_(CreateOwnedWindow(ClipboardClass(), 0, HWND_MESSAGE, 0, 0, nullptr)) {}
 
-std::optional<std::wstring> ReadClipboardText(HWND window) {
-  const OpenedClipboard clipboard(window);
-  HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
-  if (data == nullptr) return std::nullopt;
-  const GlobalLockGuard<const wchar_t> locked(data);
+UniqueGlobal GlobalText(std::wstring_view text) {
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes));
+  if (!memory) return memory;
+  const GlobalLockGuard<wchar_t> locked(memory.get());
+  if (locked.get() == nullptr) return {};
+  std::memcpy(locked.get(), text.data(), text.size() * sizeof(wchar_t));  // the zero is there
+  return memory;
+}
+
+std::optional<std::wstring> TextOfGlobal(HGLOBAL memory) {
+  const GlobalLockGuard<const wchar_t> locked(memory);
   if (locked.get() == nullptr) return std::nullopt;
-  // The text ends at its zero or at the end of the memory, whichever comes first.
-  const std::size_t capacity = ::GlobalSize(data) / sizeof(wchar_t);
+  const std::size_t capacity = ::GlobalSize(memory) / sizeof(wchar_t);
   std::size_t length = 0;
   while (length < capacity && locked.get()[length] != L'\0') ++length;
   return std::wstring(locked.get(), length);
 }
 
+std::optional<std::wstring> ReadClipboardText(HWND window) {
+  const OpenedClipboard clipboard(window);
+  HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+  if (data == nullptr) return std::nullopt;
+  return TextOfGlobal(data);
+}
+
 std::wstring Win32Clipboard::GetText() { return ReadClipboardText(window_.get()).value_or(L""); }
 
 void Win32Clipboard::SetText(const std::wstring& text) {
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
+  UniqueGlobal memory = GlobalText(text);
   if (!memory) throw ControlError(ErrorCode::InvalidArgument, "Out of memory");
-  {
-    const GlobalLockGuard<wchar_t> locked(memory.get());
-    if (locked.get() == nullptr) throw ControlError(ErrorCode::InvalidArgument, "Out of memory");
-    std::memcpy(locked.get(), text.c_str(), bytes);
-  }
   const OpenedClipboard clipboard(window_.get());
   ::EmptyClipboard();
   if (::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) {

@@ -3,7 +3,8 @@
 #include <shlobj.h>
 
 #include <atomic>
-#include <cstring>
+
+#include "platform/win32/win32_clipboard.h"
 
 namespace kovra::win32 {
 namespace {
@@ -35,13 +36,10 @@ class TextData final : public StackObject<IDataObject> {
   explicit TextData(std::wstring text) : text_(std::move(text)) {}
   HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
     if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-    const std::size_t bytes = (text_.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory == nullptr) return E_OUTOFMEMORY;
-    std::memcpy(::GlobalLock(memory), text_.c_str(), bytes);
-    ::GlobalUnlock(memory);
+    UniqueGlobal memory = GlobalText(text_);
+    if (!memory) return E_OUTOFMEMORY;
     medium->tymed = TYMED_HGLOBAL;
-    medium->hGlobal = memory;
+    medium->hGlobal = memory.release();  // the receiver frees it
     medium->pUnkForRelease = nullptr;
     return S_OK;
   }

@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "platform/win32/mouse_messages.h"
+#include "platform/win32/win32_clipboard.h"
+
 namespace kovra::win32 {
 namespace {
 
@@ -11,21 +14,9 @@ std::wstring DraggedText(IDataObject* data) {
   FORMATETC format{CF_UNICODETEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
   STGMEDIUM medium{};
   if (FAILED(data->GetData(&format, &medium))) return {};
-  std::wstring text;
-  if (const auto* chars = static_cast<const wchar_t*>(::GlobalLock(medium.hGlobal))) {
-    text.assign(chars, ::wcsnlen(chars, ::GlobalSize(medium.hGlobal) / sizeof(wchar_t)));
-    ::GlobalUnlock(medium.hGlobal);
-  }
+  std::wstring text = TextOfGlobal(medium.hGlobal).value_or(L"");
   ::ReleaseStgMedium(&medium);
   return text;
-}
-
-std::int16_t ButtonOf(DWORD keys) {
-  std::int16_t button = 0;
-  if ((keys & MK_LBUTTON) != 0) button |= 1;
-  if ((keys & MK_RBUTTON) != 0) button |= 2;
-  if ((keys & MK_MBUTTON) != 0) button |= 4;
-  return button;
 }
 
 std::int16_t ShiftOf(DWORD keys) {
@@ -63,7 +54,7 @@ DWORD DropTarget::Offer(DWORD keys, POINTL point, DWORD allowed, Raise raise) {
   auto answer = static_cast<std::int32_t>(allowed);
   POINT place{point.x, point.y};
   ::ScreenToClient(edit_, &place);
-  std::int16_t button = ButtonOf(keys);
+  std::int16_t button = ButtonsHeld(keys);
   std::int16_t shift = ShiftOf(keys);
   auto x = static_cast<float>(place.x);
   auto y = static_cast<float>(place.y);
